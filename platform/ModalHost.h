@@ -1,0 +1,32 @@
+// Every modal question the program asks goes through one host: message boxes, and the
+// program's own dialogs run with DoModal. The program installs the Qt host; tests install
+// one that answers from a script and records what was asked.
+#pragma once
+
+#include "WinTypes.h"
+
+#include <string>
+
+class CDialog;
+class QWidget;
+
+class CModalHost
+{
+public:
+    virtual ~CModalHost() = default;
+
+    // Shows a message box with the Windows text, caption and style (buttons, icon,
+    // default button) and returns the Windows result (IDOK, IDYES, IDNO, ...).
+    virtual int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) = 0;
+    // Runs one of the program's dialogs modally and returns the code it ended with.
+    virtual int DoModal(CDialog& dialog) = 0;
+};
+
+// The host in force; the Qt host unless another was installed.
+CModalHost& ModalHost();
+// Installs a host and returns the previous one; null restores the Qt host.
+CModalHost* SetModalHost(CModalHost* pHost);
+
+// MessageBox and AfxMessageBox, as the program calls them.
+int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType);
+int AfxMessageBox(const std::string& text, UINT nType = MB_OK);

@@ -1,0 +1,54 @@
+#include "ScriptedModalHost.h"
+
+#include "Dialog.h"
+
+#include <gtest/gtest.h>
+
+CScriptedModalHost::CScriptedModalHost() : m_pPrevious(SetModalHost(this))
+{
+}
+
+CScriptedModalHost::~CScriptedModalHost()
+{
+    SetModalHost(m_pPrevious);
+}
+
+void CScriptedModalHost::AnswerMessageBox(int nResult)
+{
+    m_messageAnswers.push_back(nResult);
+}
+
+void CScriptedModalHost::AnswerDialog(DialogAction action)
+{
+    m_dialogAnswers.push_back(std::move(action));
+}
+
+void CScriptedModalHost::AnswerDialog(int nResult)
+{
+    m_dialogAnswers.push_back([nResult](CDialog&) { return nResult; });
+}
+
+int CScriptedModalHost::MessageBox(QWidget*, const std::string& text, const std::string& caption, UINT nType)
+{
+    m_questions.push_back({text, caption, nType});
+    if (m_messageAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question \"" << text << "\" titled \"" << caption << "\"";
+        return IDCANCEL;
+    }
+    const int answer = m_messageAnswers.front();
+    m_messageAnswers.pop_front();
+    return answer;
+}
+
+int CScriptedModalHost::DoModal(CDialog& dialog)
+{
+    m_dialogs.emplace_back(dialog.metaObject()->className());
+    dialog.OnInitDialog();
+    if (m_dialogAnswers.empty()) {
+        ADD_FAILURE() << "unexpected dialog " << m_dialogs.back();
+        return IDCANCEL;
+    }
+    DialogAction action = std::move(m_dialogAnswers.front());
+    m_dialogAnswers.pop_front();
+    return action(dialog);
+}
