@@ -207,118 +207,177 @@ bool ReadLayout(DibLayout& dib, const BITMAPINFO* pbmi, const void* pBits, UINT 
     return ReadFormat(dib, pbmi, uUsage);
 }
 
-// Calls convertRow(source row, destination row) for every row of the picture, taking
-// source rows from the bottom up when the DIB is stored that way.
-template <typename ConvertRow>
-void ForEachRow(const DibLayout& dib, const BYTE* bits, QImage& image, ConvertRow convertRow)
+// Memory row of a picture row (row 0 the top one), for either row order.
+int64_t MemoryRow(const DibLayout& dib, int pictureRow)
 {
-    BYTE* const out = image.bits();
-    const qsizetype outStride = image.bytesPerLine();
-    for (int y = 0; y < dib.height; ++y) {
-        const int64_t sourceRow = dib.bottomUp ? dib.height - 1 - y : y;
-        convertRow(bits + sourceRow * dib.stride, reinterpret_cast<QRgb*>(out + y * outStride));
-    }
+    return dib.bottomUp ? dib.height - 1 - int64_t(pictureRow) : int64_t(pictureRow);
 }
+
+// Pixel readers: each turns pixel x of one row of the DIB's pixels into RGB32, so a whole
+// picture and a sampled one are read by the same code.
 
 // 1, 4 and 8 bpp: the leftmost pixel is in the most significant bits of each byte.
-template <int Bpp> void ConvertIndexed(const DibLayout& dib, const BYTE* bits, QImage& image)
+template <int Bpp> struct IndexedPixel
 {
-    constexpr int perByte = 8 / Bpp;
-    constexpr unsigned indexMask = (1u << Bpp) - 1;
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x) {
-            const int shift = (perByte - 1 - x % perByte) * Bpp;
-            dst[x] = dib.palette[(src[x / perByte] >> shift) & indexMask];
-        }
-    });
-}
+    const std::array<QRgb, 256>& palette;
 
-// Every 16-bit value is looked up once, so each pixel costs one table read.
-void ConvertFields16(const DibLayout& dib, const BYTE* bits, QImage& image)
+    QRgb operator()(const BYTE* row, int x) const
+    {
+        constexpr int perByte = 8 / Bpp;
+        constexpr unsigned indexMask = (1u << Bpp) - 1;
+        const int shift = (perByte - 1 - x % perByte) * Bpp;
+        return palette[(row[x / perByte] >> shift) & indexMask];
+    }
+};
+
+// 16 and 32-bit pixels whose channels the masks pick out.
+template <int Bytes> struct MaskedPixel
 {
-    std::vector<QRgb> colours(65536);
-    for (DWORD v = 0; v < colours.size(); ++v)
-        colours[v] = qRgb(dib.masks[0].ToByte(v), dib.masks[1].ToByte(v), dib.masks[2].ToByte(v));
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x)
-            dst[x] = colours[qFromLittleEndian<quint16>(src + 2 * x)];
-    });
-}
+    const std::array<ChannelMask, 3>& masks;
+
+    QRgb operator()(const BYTE* row, int x) const
+    {
+        const DWORD v = Bytes == 2 ? DWORD(qFromLittleEndian<quint16>(row + 2 * x))
+                                   : DWORD(qFromLittleEndian<quint32>(row + 4 * x));
+        return qRgb(masks[0].ToByte(v), masks[1].ToByte(v), masks[2].ToByte(v));
+    }
+};
+
+// 16-bit pixels looked up in a table of all 65536 colours, one table read per pixel.
+struct TabledPixel16
+{
+    const std::vector<QRgb>& colours;
+
+    QRgb operator()(const BYTE* row, int x) const { return colours[qFromLittleEndian<quint16>(row + 2 * x)]; }
+};
 
 // 24 bpp: blue, green, red bytes.
-void ConvertRgb24(const DibLayout& dib, const BYTE* bits, QImage& image)
+struct Rgb24Pixel
 {
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x, src += 3)
-            dst[x] = qRgb(src[2], src[1], src[0]);
-    });
-}
+    QRgb operator()(const BYTE* row, int x) const
+    {
+        const BYTE* p = row + 3 * x;
+        return qRgb(p[2], p[1], p[0]);
+    }
+};
 
 // 32 bpp BI_RGB: blue, green, red and an unused byte, which is 0x00RRGGBB read little-endian.
 // GDI ignores the fourth byte, so it is replaced by the opaque alpha RGB32 wants.
-void ConvertRgb32(const DibLayout& dib, const BYTE* bits, QImage& image)
+struct Rgb32Pixel
 {
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x)
-            dst[x] = qFromLittleEndian<quint32>(src + 4 * x) | kBlack;
-    });
-}
-
-void ConvertFields32(const DibLayout& dib, const BYTE* bits, QImage& image)
-{
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x) {
-            const DWORD v = qFromLittleEndian<quint32>(src + 4 * x);
-            dst[x] = qRgb(dib.masks[0].ToByte(v), dib.masks[1].ToByte(v), dib.masks[2].ToByte(v));
-        }
-    });
-}
+    QRgb operator()(const BYTE* row, int x) const { return qFromLittleEndian<quint32>(row + 4 * x) | kBlack; }
+};
 
 // FreeImage's 48 and 64 bpp: red, green, blue (and alpha) as little-endian WORDs. The
 // high byte of each WORD is the second in memory; alpha is ignored as GDI ignores it.
-void ConvertWideRgb(const DibLayout& dib, const BYTE* bits, QImage& image)
+template <int Bytes> struct WideRgbPixel
 {
-    const int bytesPerPixel = dib.bitCount / 8;
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x, src += bytesPerPixel)
-            dst[x] = qRgb(src[1], src[3], src[5]);
-    });
-}
+    QRgb operator()(const BYTE* row, int x) const
+    {
+        const BYTE* p = row + Bytes * x;
+        return qRgb(p[1], p[3], p[5]);
+    }
+};
 
 // FreeImage's 16-bit grey: one little-endian WORD per pixel, shown by its high byte.
-void ConvertGray16(const DibLayout& dib, const BYTE* bits, QImage& image)
+struct Gray16Pixel
 {
-    ForEachRow(dib, bits, image, [&](const BYTE* src, QRgb* dst) {
-        for (int x = 0; x < dib.width; ++x) {
-            const BYTE grey = src[2 * x + 1];
-            dst[x] = qRgb(grey, grey, grey);
-        }
-    });
-}
+    QRgb operator()(const BYTE* row, int x) const
+    {
+        const BYTE grey = row[2 * x + 1];
+        return qRgb(grey, grey, grey);
+    }
+};
 
-void ConvertPixels(const DibLayout& dib, const BYTE* bits, QImage& image)
+// Calls use(reader) with the reader for the DIB's pixel format. A whole picture reads 16-bit
+// colour through a table of every value, which pays off over millions of pixels; a sampled
+// one applies the masks to each pixel taken, so its cost stays with the pixels it needs.
+template <typename Use> void WithPixelReader(const DibLayout& dib, bool wholePicture, Use use)
 {
     switch (dib.format) {
     case PixelFormat::Indexed:
         if (dib.bitCount == 1)
-            return ConvertIndexed<1>(dib, bits, image);
+            return use(IndexedPixel<1>{dib.palette});
         if (dib.bitCount == 4)
-            return ConvertIndexed<4>(dib, bits, image);
-        return ConvertIndexed<8>(dib, bits, image);
+            return use(IndexedPixel<4>{dib.palette});
+        return use(IndexedPixel<8>{dib.palette});
     case PixelFormat::Fields16:
-        return ConvertFields16(dib, bits, image);
+        if (wholePicture) {
+            std::vector<QRgb> colours(65536);
+            for (DWORD v = 0; v < colours.size(); ++v)
+                colours[v] = qRgb(dib.masks[0].ToByte(v), dib.masks[1].ToByte(v), dib.masks[2].ToByte(v));
+            return use(TabledPixel16{colours});
+        }
+        return use(MaskedPixel<2>{dib.masks});
     case PixelFormat::Rgb24:
-        return ConvertRgb24(dib, bits, image);
+        return use(Rgb24Pixel{});
     case PixelFormat::Rgb32:
-        return ConvertRgb32(dib, bits, image);
+        return use(Rgb32Pixel{});
     case PixelFormat::Fields32:
-        return ConvertFields32(dib, bits, image);
+        return use(MaskedPixel<4>{dib.masks});
     case PixelFormat::Rgb48:
+        return use(WideRgbPixel<6>{});
     case PixelFormat::Rgba64:
-        return ConvertWideRgb(dib, bits, image);
+        return use(WideRgbPixel<8>{});
     case PixelFormat::Gray16:
-        return ConvertGray16(dib, bits, image);
+        return use(Gray16Pixel{});
     }
+}
+
+// Every pixel of every row, taking rows from the bottom up when the DIB is stored that way.
+void ConvertPixels(const DibLayout& dib, const BYTE* bits, QImage& image)
+{
+    BYTE* const out = image.bits();
+    const qsizetype outStride = image.bytesPerLine();
+    WithPixelReader(dib, /*wholePicture=*/true, [&](auto read) {
+        for (int y = 0; y < dib.height; ++y) {
+            const BYTE* src = bits + MemoryRow(dib, y) * dib.stride;
+            QRgb* dst = reinterpret_cast<QRgb*>(out + y * outStride);
+            for (int x = 0; x < dib.width; ++x)
+                dst[x] = read(src, x);
+        }
+    });
+}
+
+// Index of the pixel under the centre of pixel d of n, when n pixels cover m; COLORONCOLOR
+// stretching takes exactly that one. 64-bit, since (2d + 1) · m passes 2^31 for large pictures.
+int CentreSample(int d, int n, int m)
+{
+    return static_cast<int>((2 * int64_t(d) + 1) * m / (2 * int64_t(n)));
+}
+
+// Picture column taken by each destination column, worked out once for all rows.
+std::vector<int> SampleColumns(const QRect& source, int destWidth)
+{
+    std::vector<int> columns(static_cast<size_t>(destWidth));
+    for (int x = 0; x < destWidth; ++x)
+        columns[static_cast<size_t>(x)] = source.left() + CentreSample(x, destWidth, source.width());
+    return columns;
+}
+
+// Fills each destination row from the source row under its centre. Rows enlarged from the
+// same source row are copies of the one above, so each source row is converted once at most.
+void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, QImage& image)
+{
+    const std::vector<int> columns = SampleColumns(source, image.width());
+    BYTE* const out = image.bits();
+    const qsizetype outStride = image.bytesPerLine();
+    const size_t rowBytes = static_cast<size_t>(image.width()) * sizeof(QRgb);
+    WithPixelReader(dib, /*wholePicture=*/false, [&](auto read) {
+        int previousRow = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            const int row = source.top() + CentreSample(y, image.height(), source.height());
+            QRgb* dst = reinterpret_cast<QRgb*>(out + y * outStride);
+            if (row == previousRow) {
+                std::memcpy(dst, out + (y - 1) * outStride, rowBytes);
+                continue;
+            }
+            const BYTE* src = bits + MemoryRow(dib, row) * dib.stride;
+            for (size_t x = 0; x < columns.size(); ++x)
+                dst[x] = read(src, columns[x]);
+            previousRow = row;
+        }
+    });
 }
 
 } // namespace
@@ -332,5 +391,22 @@ QImage DibToImage(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage)
     if (image.isNull())
         return QImage();
     ConvertPixels(dib, static_cast<const BYTE*>(pBits), image);
+    return image;
+}
+
+QImage DibToImageSampled(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source,
+                         int nDestWidth, int nDestHeight)
+{
+    DibLayout dib;
+    if (!ReadLayout(dib, pbmi, pBits, uUsage))
+        return QImage();
+    if (nDestWidth <= 0 || nDestHeight <= 0 || int64_t(nDestWidth) * nDestHeight > kMaxPixels)
+        return QImage();
+    if (source.isEmpty() || !QRect(0, 0, dib.width, dib.height).contains(source))
+        return QImage();
+    QImage image(nDestWidth, nDestHeight, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+    SamplePixels(dib, static_cast<const BYTE*>(pBits), source, image);
     return image;
 }

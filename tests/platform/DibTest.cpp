@@ -1,5 +1,6 @@
 #include "Dib.h"
 
+#include "Stretch.h"
 #include "WinTypes.h"
 
 #include <FreeImage.h>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -628,6 +630,162 @@ TEST_F(DibToImageFromFreeImage, TwentyFourAndThirtyTwoBitPngsKeepTheirColours)
     const QImage imageRgba = Decode(loadedRgba.get());
     EXPECT_EQ(PixelAt(imageRgba, 0, 0), Rgb(0x40, 0x50, 0x60));
     EXPECT_EQ(PixelAt(imageRgba, 1, 0), Rgb(0, 0xFF, 0));
+}
+
+// ----------------------------------------------------------------------------------------
+// Sampling part of a DIB straight to its drawn size
+
+// Fills a block with bytes that look random but are the same on every run, so neighbouring
+// pixels differ and a sample taken one column or row off shows.
+void FillScrambled(uint8_t* p, size_t count, uint32_t seed)
+{
+    uint32_t state = seed * 2654435761u + 1;
+    for (size_t i = 0; i < count; ++i) {
+        state = state * 1664525u + 1013904223u;
+        p[i] = static_cast<uint8_t>(state >> 24);
+    }
+}
+
+struct SampledFormat
+{
+    const char* name;
+    WORD bitCount;
+    DWORD compression;
+    int tableEntries; // palette entries, or 3 for masks
+    DWORD masks[3];
+};
+
+// A 13 × 11 picture of scrambled pixels: an odd width, so 1 and 4-bit rows end inside a byte
+// and every row carries padding.
+TestDib ScrambledDib(const SampledFormat& format, bool bottomUp)
+{
+    const size_t entryBytes = format.compression == BI_BITFIELDS ? sizeof(DWORD) : sizeof(RGBQUAD);
+    TestDib dib(13, bottomUp ? 11 : -11, format.bitCount, format.compression,
+                static_cast<size_t>(format.tableEntries) * entryBytes);
+    if (format.compression == BI_BITFIELDS)
+        dib.SetMasks(format.masks[0], format.masks[1], format.masks[2]);
+    else
+        FillScrambled(dib.Table(), static_cast<size_t>(format.tableEntries) * entryBytes, format.bitCount);
+    FillScrambled(dib.bits.data(), dib.bits.size(), format.bitCount + 1000u);
+    return dib;
+}
+
+// What drawing used to do: convert the whole picture, cut out the source rectangle and stretch
+// it the COLORONCOLOR way.
+QImage ConvertCutAndStretch(const TestDib& dib, const QRect& source, int width, int height)
+{
+    return StretchPixels(dib.Decode().copy(source), width, height, COLORONCOLOR);
+}
+
+// The first pixel where two images differ, or the size mismatch, for a failure message.
+std::string FirstDifference(const QImage& actual, const QImage& expected)
+{
+    if (actual.size() != expected.size())
+        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height());
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if (!(PixelAt(actual, x, y) == PixelAt(expected, x, y)))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "none";
+}
+
+TEST(DibToImageSampled, MatchesConvertingCuttingAndStretchingForEveryLayout)
+{
+    const SampledFormat formats[] = {
+        {"1 bpp", 1, BI_RGB, 2, {}},
+        {"4 bpp", 4, BI_RGB, 16, {}},
+        {"8 bpp", 8, BI_RGB, 256, {}},
+        {"16 bpp 5-5-5", 16, BI_RGB, 0, {}},
+        {"16 bpp 5-6-5", 16, BI_BITFIELDS, 3, {0xF800, 0x07E0, 0x001F}},
+        {"16 bpp grey", 16, BI_GRAY16, 0, {}},
+        {"24 bpp", 24, BI_RGB, 0, {}},
+        {"32 bpp", 32, BI_RGB, 0, {}},
+        {"32 bpp 10-10-10", 32, BI_BITFIELDS, 3, {0x3FF00000, 0x000FFC00, 0x000003FF}},
+        {"48 bpp", 48, BI_RGB, 0, {}},
+        {"64 bpp", 64, BI_RGB, 0, {}},
+    };
+    struct Sampling
+    {
+        QRect source;
+        QSize dest;
+    };
+    const Sampling samplings[] = {
+        {QRect(3, 2, 9, 7), QSize(5, 3)},   // shrunk, off the origin, starting mid-byte at 1 and 4 bpp
+        {QRect(3, 2, 9, 7), QSize(23, 17)}, // enlarged: rows and columns repeat
+        {QRect(4, 3, 9, 8), QSize(4, 20)},  // touching the right and bottom edges, squeezed and stretched
+        {QRect(1, 5, 7, 1), QSize(7, 1)},   // one row at its own size
+        {QRect(0, 0, 13, 11), QSize(31, 6)},
+    };
+    for (const SampledFormat& format : formats)
+        for (bool bottomUp : {true, false})
+            for (const Sampling& s : samplings) {
+                const TestDib dib = ScrambledDib(format, bottomUp);
+                const QImage sampled = DibToImageSampled(dib.Info(), dib.bits.data(), DIB_RGB_COLORS,
+                                                         s.source, s.dest.width(), s.dest.height());
+                const QImage expected = ConvertCutAndStretch(dib, s.source, s.dest.width(), s.dest.height());
+                ASSERT_FALSE(expected.isNull()) << format.name;
+                EXPECT_EQ(sampled.format(), QImage::Format_RGB32) << format.name;
+                EXPECT_TRUE(sampled == expected)
+                    << format.name << (bottomUp ? " bottom-up" : " top-down") << ", source (" << s.source.x()
+                    << ", " << s.source.y() << ") to " << s.dest.width() << "x" << s.dest.height()
+                    << ", first difference at " << FirstDifference(sampled, expected);
+            }
+}
+
+TEST(DibToImageSampled, WidestPictureSamplesWithoutOverflow)
+{
+    // (2d + 1) · m passes 2^31 here, so 32-bit arithmetic would pick wrong columns.
+    TestDib dib(65535, 1, 24);
+    FillScrambled(dib.bits.data(), dib.bits.size(), 7);
+    const QRect whole(0, 0, 65535, 1);
+    const QImage sampled = DibToImageSampled(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, whole, 40000, 1);
+    const QImage expected = ConvertCutAndStretch(dib, whole, 40000, 1);
+    EXPECT_TRUE(sampled == expected) << "first difference at " << FirstDifference(sampled, expected);
+}
+
+TEST(DibToImageSampled, RefusesSourcesOutsideThePictureAndEmptySizes)
+{
+    const TestDib dib = SixColours24(2);
+    struct Case
+    {
+        const char* what;
+        QRect source;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"left of the picture", QRect(-1, 0, 2, 2), 2, 2},
+        {"past the right edge", QRect(1, 0, 3, 2), 2, 2},
+        {"above the picture", QRect(0, -1, 3, 2), 2, 2},
+        {"past the bottom edge", QRect(0, 1, 3, 2), 2, 2},
+        {"wholly outside", QRect(5, 5, 1, 1), 2, 2},
+        {"empty source", QRect(1, 1, 0, 1), 2, 2},
+        {"zero width", QRect(0, 0, 3, 2), 0, 2},
+        {"zero height", QRect(0, 0, 3, 2), 2, 0},
+        {"negative width", QRect(0, 0, 3, 2), -2, 2},
+        {"more than 2^28 pixels", QRect(0, 0, 3, 2), 16385, 16385},
+    };
+    for (const Case& c : cases)
+        EXPECT_TRUE(
+            DibToImageSampled(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, c.source, c.width, c.height)
+                .isNull())
+            << c.what;
+    EXPECT_EQ(PixelAt(DibToImageSampled(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, QRect(2, 1, 1, 1), 1, 1),
+                      0, 0),
+              Rgb(0, 0, 255)); // the last pixel alone is inside: the bottom right, blue
+}
+
+TEST(DibToImageSampled, RefusesWhatDibToImageRefuses)
+{
+    TestDib rle = SixColours24(2);
+    rle.Header().biBitCount = 8;
+    rle.Header().biCompression = BI_RLE8;
+    TestDib palette(3, 2, 8, BI_RGB, 256 * sizeof(RGBQUAD));
+    const QRect all(0, 0, 3, 2);
+    EXPECT_TRUE(DibToImageSampled(rle.Info(), rle.bits.data(), DIB_RGB_COLORS, all, 3, 2).isNull());
+    EXPECT_TRUE(DibToImageSampled(palette.Info(), palette.bits.data(), DIB_PAL_COLORS, all, 3, 2).isNull());
+    EXPECT_TRUE(DibToImageSampled(nullptr, palette.bits.data(), DIB_RGB_COLORS, all, 3, 2).isNull());
+    EXPECT_TRUE(DibToImageSampled(palette.Info(), nullptr, DIB_RGB_COLORS, all, 3, 2).isNull());
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+// The track listing encoding: a side's text on CD and slimline covers is a table of rows
+// of three cells (number, title, length). Each cell is written as "[DELIM]" + cell +
+// "[/DELIM]" and each row is followed by a line feed and a carriage return, in that order.
+// Cells are not escaped.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+using TrackRow = std::array<std::string, 3>;
+
+std::string EncodeTrackListing(const std::vector<TrackRow>& rows);
+
+// The cells of an encoded listing, in order (dealt to columns 1, 2, 3, 1, 2, 3, ...).
+// A cell ends at the next "[/DELIM]" after its "[DELIM]", or at the end of the text when
+// there is none; the search for the next "[DELIM]" starts at the cell just taken, so a
+// text without "[DELIM]" has no cells. What stands between cells is ignored.
+std::vector<std::string> DecodeTrackListingCells(const std::string& text);

@@ -1,0 +1,48 @@
+// Drawing steps the cover renderers share: the off-screen full-size image, fonts made
+// for the target's resolution, the three-column track listing, and the shrink into the
+// target rectangle.
+#pragma once
+
+#include "DC.h"
+
+#include <string>
+
+// An off-screen context holding a full-size image of width × height pixels made for the
+// target, in COLORONCOLOR stretch mode.
+class COffscreenCover
+{
+public:
+    COffscreenCover(CDC* pTarget, int nWidth, int nHeight);
+    ~COffscreenCover();
+    COffscreenCover(const COffscreenCover&) = delete;
+    COffscreenCover& operator=(const COffscreenCover&) = delete;
+
+    CDC& DC() { return m_dc; }
+    void Fill(COLORREF cr);
+    // Shrinks the image into the top-left R width × R height of itself and copies that
+    // part to R on the target.
+    void ShrinkOnto(CDC* pTarget, const CRect& rect);
+
+private:
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOldBitmap = nullptr;
+    int m_nWidth;
+    int m_nHeight;
+};
+
+// The stored font at a fixed point size for the target (the spine fonts): weight 400,
+// upright, with the escapement given.
+LOGFONT SpineFont(const LOGFONT& lfText, int nPoints, int nLogPixelsY, LONG lEscapement);
+// The stored font at the target's resolution: its point size is taken from its height at
+// nFontDpi (truncated), and that size is made again in the target's pixels.
+LOGFONT TextFontForTarget(const LOGFONT& lfText, int nFontDpi, int nLogPixelsY);
+
+// The title and three-column track listing in the text rectangle: the title on top
+// (pushing the listing down by one line of "A" when it is not empty), column 1 at the
+// left, column 2 after the pixel width of the longest first-column cell, column 3
+// right-aligned. The context's text font must be selected.
+void DrawTrackListing(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect);
+
+// Draws a text in the rectangle after its title, as the DVD panels show them.
+void DrawTitledText(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect);

@@ -1,0 +1,36 @@
+// The background picture of a cover side: decoded from its file at the start of every
+// drawing and released when the drawing ends, whether or not anything was drawn from it.
+#pragma once
+
+#include "DC.h"
+#include "WinTypes.h"
+
+#include <FreeImage.h>
+#include <string>
+
+// The picture format a path names: the tests ".JPG"/".JPEG", ".PNG", ".BMP", ".TIF"/".TIFF",
+// ".GIF", ".ICO" are made in that order anywhere in the upper-cased path, and the last
+// that matches decides. FIF_UNKNOWN when none does.
+FREE_IMAGE_FORMAT CoverPictureFormat(const std::string& strPath);
+
+// Decodes the picture a path names, or returns null: empty path, unknown format, a file
+// that cannot be opened for reading, or one FreeImage cannot decode in that format.
+FIBITMAP* LoadCoverPicture(const std::string& strPath);
+
+class CCoverPicture
+{
+public:
+    explicit CCoverPicture(const std::string& strPath) : m_pBitmap(LoadCoverPicture(strPath)) {}
+    ~CCoverPicture();
+    CCoverPicture(const CCoverPicture&) = delete;
+    CCoverPicture& operator=(const CCoverPicture&) = delete;
+
+    bool IsLoaded() const { return m_pBitmap != nullptr; }
+    // Stretches the whole picture over the rectangle, proportions not kept, with the
+    // picture's own pixel layout. False when there is no picture or its pixel type
+    // cannot be drawn (floating-point and complex images).
+    bool StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const;
+
+private:
+    FIBITMAP* m_pBitmap;
+};

@@ -1,0 +1,76 @@
+#include "FlatButton.h"
+
+#include "CoverDrawing.h"
+#include "CoverPicture.h"
+
+void CMyFlatButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+{
+    const int W = m_nWidth;
+    const int H = m_nHeight;
+    const int S = m_nSpineWidth;
+    const CCoverPicture picture(m_strImagePath);
+    COffscreenCover offscreen(pDC, W, H);
+    CDC& dc = offscreen.DC();
+    offscreen.Fill(m_crBackground);
+    if (m_bExtendImage)
+        picture.StretchOnto(dc, 0, 0, W, H);
+    else
+        picture.StretchOnto(dc, S, 0, W - 2 * S, H);
+
+    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crText);
+    DrawSpineTexts(dc, T);
+
+    CFont textFont;
+    const LOGFONT lfText = TextFontForTarget(m_lfText, m_nFontDpi, T);
+    textFont.CreateFontIndirect(&lfText);
+    CFont* pOldFont = dc.SelectObject(&textFont);
+    dc.SetTextColor(m_crText);
+    const int mx = static_cast<int>(T * m_dTextMarginX);
+    const int my = static_cast<int>(T * m_dTextMarginY);
+    DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, W - S - 5, H));
+    dc.SelectObject(pOldFont);
+
+    offscreen.ShrinkOnto(hDC, rect);
+}
+
+// Both spines carry the spine text, centred along their length: on the right spine it
+// runs top to bottom starting 2 pixels right of the fold, on the left bottom to top.
+void CMyFlatButton::DrawSpineTexts(CDC& dc, int nLogPixelsY)
+{
+    const int W = m_nWidth;
+    const int H = m_nHeight;
+    const int S = m_nSpineWidth;
+    CFont rightFont;
+    const LOGFONT lfRight = SpineFont(m_lfText, 12, nLogPixelsY, -900);
+    rightFont.CreateFontIndirect(&lfRight);
+    CFont* pOldFont = dc.SelectObject(&rightFont);
+    dc.SetTextColor(m_crText);
+    const CSize extent = dc.GetTextExtent(m_strSpineText);
+    const CRect rightClip(W - S, 0, W + extent.cy, H);
+    dc.ExtTextOut(W - S + extent.cy + 2, H / 2 - extent.cx / 2, ETO_CLIPPED, &rightClip, m_strSpineText);
+
+    CFont leftFont;
+    const LOGFONT lfLeft = SpineFont(m_lfText, 12, nLogPixelsY, 900);
+    leftFont.CreateFontIndirect(&lfLeft);
+    dc.SelectObject(&leftFont);
+    dc.SetTextColor(m_crText);
+    const CRect leftClip(0, 0, S + extent.cy, H);
+    dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
+    dc.SelectObject(pOldFont);
+}
+
+void CMyFlatButton::DrawGuides(CDC* pDC, CRect rect, UINT)
+{
+    pDC->SelectStockObject(NULL_BRUSH);
+    if (m_bShowBorder)
+        pDC->Rectangle(&rect);
+    if (!m_bShowSpineGuides)
+        return;
+    const int a = static_cast<int>(m_nSpineWidth * m_dScaleX);
+    // The left spine strip, its right side on the left fold line; then the panel between
+    // the two fold lines, given right to left and ordered by Rectangle.
+    pDC->Rectangle(rect.left, rect.top, rect.left + a + 1, rect.bottom);
+    pDC->Rectangle(rect.right - a, rect.top, rect.left + a, rect.bottom);
+}

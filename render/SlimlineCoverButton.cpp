@@ -1,0 +1,85 @@
+#include "SlimlineCoverButton.h"
+
+#include "CoverDrawing.h"
+#include "CoverPicture.h"
+
+void CSlimlineCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+{
+    const int W = m_nWidth;
+    const int H = m_nHeight;
+    const int S = m_nSpineWidth;
+    const int F = m_nFlapWidth;
+    const CCoverPicture picture(m_strImagePath);
+    COffscreenCover offscreen(pDC, W, H);
+    CDC& dc = offscreen.DC();
+    offscreen.Fill(m_crBackground);
+    if (m_bExtendImage)
+        picture.StretchOnto(dc, 0, 0, W, H);
+    else
+        picture.StretchOnto(dc, F + S, 0, W - F - S, H);
+
+    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crText);
+    DrawSpineText(dc, T);
+
+    CFont textFont;
+    const LOGFONT lfText = TextFontForTarget(m_lfText, m_nFontDpi, T);
+    textFont.CreateFontIndirect(&lfText);
+    CFont* pOldFont = dc.SelectObject(&textFont);
+    dc.SetTextColor(m_crText);
+    // The left inset already clears the flap and the spine.
+    const CRect text(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), W - 5, H);
+    DrawTrackListing(dc, m_strTitle, m_strText, text);
+    dc.SelectObject(pOldFont);
+
+    offscreen.ShrinkOnto(hDC, rect);
+}
+
+// The spine text runs top to bottom against the spine's right edge, centred along it,
+// and is clipped to the spine.
+void CSlimlineCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
+{
+    const int S = m_nSpineWidth;
+    const int F = m_nFlapWidth;
+    const CRect clip(F, 0, F + S, m_nHeight);
+    CFont spineFont;
+    const LOGFONT lfSpine = SpineFont(m_lfText, 7, nLogPixelsY, -900);
+    spineFont.CreateFontIndirect(&lfSpine);
+    CFont* pOldFont = dc.SelectObject(&spineFont);
+    dc.SetTextColor(m_crText);
+    const CSize extent = dc.GetTextExtent(m_strSpineText);
+    dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
+    dc.SelectObject(pOldFont);
+}
+
+void CSlimlineCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)
+{
+    pDC->SelectStockObject(NULL_BRUSH);
+    if (m_bShowBorder)
+        pDC->Rectangle(&rect);
+    if (m_bShowSpineGuides) {
+        const int a = static_cast<int>(m_nSpineWidth * m_dScaleX);
+        const int f = static_cast<int>(m_nFlapWidth * m_dScaleX);
+        pDC->Rectangle(rect.left + f, rect.top, rect.left + f + a + 1, rect.bottom);
+    }
+    if (m_bShowBorder)
+        DrawNotches(pDC, rect);
+}
+
+// The two corner notches are cut from the paper: outlined, then painted out (white on
+// paper, grey in the preview) so that their inner edges remain as cut lines. Their size
+// is in full-size pixels, not scaled, so they show larger on the preview than on paper.
+void CSlimlineCoverButton::DrawNotches(CDC* pDC, const CRect& rect)
+{
+    pDC->Rectangle(&rect);
+    const int c = m_nNotchWidth;
+    const int d = m_nNotchHeight;
+    pDC->Rectangle(rect.left, rect.top, rect.left + c + 1, rect.top + d);
+    pDC->Rectangle(rect.left, rect.bottom - d, rect.left + c + 1, rect.bottom);
+    CBrush paint(m_dScaleY == 1.0 ? RGB(255, 255, 255) : RGB(128, 128, 128));
+    const CRect bottom(rect.left, rect.bottom - d + 1, rect.left + c, rect.bottom + 1);
+    const CRect top(rect.left, rect.top - 1, rect.left + c, rect.top + d - 1);
+    pDC->FillRect(&bottom, &paint);
+    pDC->FillRect(&top, &paint);
+}
