@@ -177,6 +177,14 @@ bool CDC::BeginOnImage(QImage* pImage)
     return true;
 }
 
+// True when pixels may be written into the image directly instead of through the painter:
+// no clipping or transformation is in force that the painter would apply.
+bool CDC::DrawsStraightOnImage() const
+{
+    return m_pImage && m_pPainter && !m_pPainter->hasClipping() && m_pPainter->transform().isIdentity() &&
+           m_pImage->format() == QImage::Format_RGB32;
+}
+
 const QImage* CDC::ReadableImage() const
 {
     return m_pImage;
@@ -432,12 +440,15 @@ void CDC::Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight)
     FillSolidRect(x, y + cy, cx, -1, crBottomRight);
 }
 
-QImage CDC::SourcePixels(const QRect& srcRect) const
+QImage CDC::SourcePixels(const QRect& srcRect, bool bMayShare) const
 {
     const QImage* image = ReadableImage();
     if (!image || image->isNull())
         return QImage();
-    // A copy, so that a context may stretch its own pixels onto itself.
+    // Another context's whole image is shared rather than copied, as it is only read; a
+    // context copying onto itself always works from a copy.
+    if (bMayShare && srcRect == image->rect())
+        return *image;
     return image->copy(srcRect);
 }
 
@@ -455,22 +466,33 @@ void CDC::DrawStretched(const QImage& source, const QRect& destRect, DWORD dwRop
 int CDC::StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc, int nSrcWidth,
                        int nSrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD dwRop)
 {
-    if (!CanDraw() || nDestWidth == 0 || nDestHeight == 0 || nSrcWidth == 0 || nSrcHeight == 0)
-        return 0;
-    const QImage dib = DibToImage(lpbmi, lpBits, iUsage);
-    if (dib.isNull())
+    if (!CanDraw() || !lpbmi || nDestWidth == 0 || nDestHeight == 0 || nSrcWidth == 0 || nSrcHeight == 0)
         return 0;
     // The source rectangle of a bottom-up DIB is measured from its bottom row.
     QRect src = PositiveRect(xSrc, ySrc, nSrcWidth, nSrcHeight);
-    if (lpbmi->bmiHeader.biHeight > 0)
-        src.moveTop(dib.height() - src.top() - src.height());
+    const LONG dibHeight = lpbmi->bmiHeader.biHeight;
+    if (dibHeight > 0)
+        src.moveTop(dibHeight - src.top() - src.height());
     const bool mirrorX = (nDestWidth < 0) != (nSrcWidth < 0);
     const bool mirrorY = (nDestHeight < 0) != (nSrcHeight < 0);
     const QRect dest = PositiveRect(xDest, yDest, nDestWidth, nDestHeight);
-    const QImage pixels = src == dib.rect() ? dib : dib.copy(src);
-    DrawStretched(StretchPixels(pixels, mirrorX ? -dest.width() : dest.width(),
-                                mirrorY ? -dest.height() : dest.height(), m_nStretchMode),
-                  dest, dwRop);
+    if (m_nStretchMode != HALFTONE && !mirrorX && !mirrorY && dwRop == SRCCOPY && DrawsStraightOnImage() &&
+        DibSampleInto(lpbmi, lpBits, iUsage, src, *m_pImage, dest))
+        return std::abs(nSrcHeight);
+    QImage pixels;
+    if (m_nStretchMode != HALFTONE)
+        // Only the pixels that survive the stretch are read: a photo shown small costs little.
+        pixels = DibToImageSampled(lpbmi, lpBits, iUsage, src, dest.width(), dest.height());
+    if (pixels.isNull()) {
+        const QImage dib = DibToImage(lpbmi, lpBits, iUsage);
+        if (dib.isNull())
+            return 0;
+        pixels = StretchPixels(src == dib.rect() ? dib : dib.copy(src), dest.width(), dest.height(),
+                               m_nStretchMode);
+    }
+    if (mirrorX || mirrorY)
+        pixels = pixels.mirrored(mirrorX, mirrorY);
+    DrawStretched(pixels, dest, dwRop);
     return std::abs(nSrcHeight);
 }
 
@@ -482,7 +504,7 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
         return PatBlt(x, y, nWidth, nHeight, dwRop);
     if (!pSrcDC || nWidth <= 0 || nHeight <= 0)
         return FALSE;
-    const QImage pixels = pSrcDC->SourcePixels(QRect(xSrc, ySrc, nWidth, nHeight));
+    const QImage pixels = pSrcDC->SourcePixels(QRect(xSrc, ySrc, nWidth, nHeight), pSrcDC != this);
     if (pixels.isNull())
         return FALSE;
     DrawStretched(pixels, QRect(x, y, nWidth, nHeight), dwRop);
@@ -498,7 +520,10 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
         return PatBlt(x, y, nWidth, nHeight, dwRop);
     if (!pSrcDC || nWidth == 0 || nHeight == 0 || nSrcWidth == 0 || nSrcHeight == 0)
         return FALSE;
-    const QImage pixels = pSrcDC->SourcePixels(PositiveRect(xSrc, ySrc, nSrcWidth, nSrcHeight));
+    if (pSrcDC == this && dwRop == SRCCOPY && x == xSrc && y == ySrc && nWidth == nSrcWidth &&
+        nHeight == nSrcHeight)
+        return TRUE; // copying pixels onto themselves changes nothing
+    const QImage pixels = pSrcDC->SourcePixels(PositiveRect(xSrc, ySrc, nSrcWidth, nSrcHeight), pSrcDC != this);
     if (pixels.isNull())
         return FALSE;
     const bool mirrorX = (nWidth < 0) != (nSrcWidth < 0);

@@ -109,8 +109,9 @@ private:
     void EndOwnPainter();
     bool BeginOnImage(QImage* pImage);
     bool CanDraw() const { return m_pPainter != nullptr; }
+    bool DrawsStraightOnImage() const;
     void FillDeviceRect(const QRect& rect, COLORREF cr, DWORD dwRop);
-    QImage SourcePixels(const QRect& srcRect) const;
+    QImage SourcePixels(const QRect& srcRect, bool bMayShare) const;
     void DrawStretched(const QImage& source, const QRect& destRect, DWORD dwRop);
     QFont CurrentQFont() const;
     void DrawTextLineAt(const QString& text, const QPointF& topLeft, int underlineIndex);

@@ -355,18 +355,19 @@ std::vector<int> SampleColumns(const QRect& source, int destWidth)
     return columns;
 }
 
-// Fills each destination row from the source row under its centre. Rows enlarged from the
-// same source row are copies of the one above, so each source row is converted once at most.
-void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, QImage& image)
+// Fills each row of the destination rectangle of `image` from the source row under its
+// centre. Rows enlarged from the same source row are copies of the one above, so each
+// source row is converted once at most.
+void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, QImage& image, const QRect& dest)
 {
-    const std::vector<int> columns = SampleColumns(source, image.width());
-    BYTE* const out = image.bits();
+    const std::vector<int> columns = SampleColumns(source, dest.width());
     const qsizetype outStride = image.bytesPerLine();
-    const size_t rowBytes = static_cast<size_t>(image.width()) * sizeof(QRgb);
+    BYTE* const out = image.bits() + dest.top() * outStride + dest.left() * qsizetype(sizeof(QRgb));
+    const size_t rowBytes = static_cast<size_t>(dest.width()) * sizeof(QRgb);
     WithPixelReader(dib, /*wholePicture=*/false, [&](auto read) {
         int previousRow = -1;
-        for (int y = 0; y < image.height(); ++y) {
-            const int row = source.top() + CentreSample(y, image.height(), source.height());
+        for (int y = 0; y < dest.height(); ++y) {
+            const int row = source.top() + CentreSample(y, dest.height(), source.height());
             QRgb* dst = reinterpret_cast<QRgb*>(out + y * outStride);
             if (row == previousRow) {
                 std::memcpy(dst, out + (y - 1) * outStride, rowBytes);
@@ -378,6 +379,14 @@ void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, Q
             previousRow = row;
         }
     });
+}
+
+// The checks both sampling entry points make before reading a pixel.
+bool CanSample(const DibLayout& dib, const QRect& source, int nDestWidth, int nDestHeight)
+{
+    if (nDestWidth <= 0 || nDestHeight <= 0 || int64_t(nDestWidth) * nDestHeight > kMaxPixels)
+        return false;
+    return !source.isEmpty() && QRect(0, 0, dib.width, dib.height).contains(source);
 }
 
 } // namespace
@@ -398,15 +407,23 @@ QImage DibToImageSampled(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage,
                          int nDestWidth, int nDestHeight)
 {
     DibLayout dib;
-    if (!ReadLayout(dib, pbmi, pBits, uUsage))
-        return QImage();
-    if (nDestWidth <= 0 || nDestHeight <= 0 || int64_t(nDestWidth) * nDestHeight > kMaxPixels)
-        return QImage();
-    if (source.isEmpty() || !QRect(0, 0, dib.width, dib.height).contains(source))
+    if (!ReadLayout(dib, pbmi, pBits, uUsage) || !CanSample(dib, source, nDestWidth, nDestHeight))
         return QImage();
     QImage image(nDestWidth, nDestHeight, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
-    SamplePixels(dib, static_cast<const BYTE*>(pBits), source, image);
+    SamplePixels(dib, static_cast<const BYTE*>(pBits), source, image, image.rect());
     return image;
+}
+
+bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source, QImage& target,
+                   const QRect& dest)
+{
+    DibLayout dib;
+    if (target.format() != QImage::Format_RGB32 || !target.rect().contains(dest))
+        return false;
+    if (!ReadLayout(dib, pbmi, pBits, uUsage) || !CanSample(dib, source, dest.width(), dest.height()))
+        return false;
+    SamplePixels(dib, static_cast<const BYTE*>(pBits), source, target, dest);
+    return true;
 }

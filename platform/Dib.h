@@ -23,3 +23,9 @@ QImage DibToImage(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage);
 // or a destination of more than 2^28 pixels, and when the image cannot be allocated.
 QImage DibToImageSampled(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source,
                          int nDestWidth, int nDestHeight);
+
+// The same sampling written straight into the rectangle `dest` of an RGB32 image, which
+// must lie wholly inside it: a picture stretched onto a memory bitmap needs no picture-sized
+// image in between. False, with nothing written, where DibToImageSampled gives a null image.
+bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source, QImage& target,
+                   const QRect& dest);

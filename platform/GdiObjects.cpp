@@ -126,10 +126,17 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
     // GDI answers an empty size with a 1 × 1 bitmap rather than failing.
     const int width = nWidth > 0 ? nWidth : 1;
     const int height = nHeight > 0 ? nHeight : 1;
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull())
+    // A new bitmap is black. Zeroed pages from calloc are black already and cost nothing
+    // until they are drawn on, which matters for page-sized bitmaps.
+    const qsizetype bytesPerLine = qsizetype(width) * 4;
+    void* pixels = std::calloc(static_cast<size_t>(bytesPerLine) * static_cast<size_t>(height), 1);
+    if (!pixels)
         return FALSE;
-    image.fill(Qt::black);
+    QImage image(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB32, std::free, pixels);
+    if (image.isNull()) {
+        std::free(pixels);
+        return FALSE;
+    }
     const int dpiX = pDC ? pDC->GetDeviceCaps(LOGPIXELSX) : 96;
     const int dpiY = pDC ? pDC->GetDeviceCaps(LOGPIXELSY) : 96;
     image.setDotsPerMeterX(qRound(dpiX / 0.0254));

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ make cmake
     qt6-base-dev libfreeimage-dev
-    libgtest-dev
+    libgtest-dev libbenchmark-dev
     fonts-liberation2
 )
 

@@ -789,3 +789,24 @@ TEST(DibToImageSampled, RefusesWhatDibToImageRefuses)
 }
 
 } // namespace
+
+TEST(DibSampleInto, WritesTheSampledPictureIntoItsRectangleOnly)
+{
+    const SampledFormat format{"24 bpp", 24, BI_RGB, 0, {}};
+    const TestDib dib = ScrambledDib(format, /*bottomUp=*/true);
+    const QRect source(2, 1, 9, 8);
+    QImage target(40, 30, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    const QRect dest(5, 7, 20, 13);
+    ASSERT_TRUE(DibSampleInto(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, source, target, dest));
+    EXPECT_EQ(FirstDifference(target.copy(dest),
+                              DibToImageSampled(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, source, 20, 13)),
+              "none");
+    EXPECT_EQ(target.pixel(4, 7), 0xFFFFFFFFu);
+    EXPECT_EQ(target.pixel(25, 7), 0xFFFFFFFFu);
+    EXPECT_EQ(target.pixel(5, 20), 0xFFFFFFFFu);
+    // A rectangle reaching outside the target is refused and nothing is written.
+    const QImage before = target.copy();
+    EXPECT_FALSE(DibSampleInto(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, source, target, QRect(30, 20, 20, 13)));
+    EXPECT_EQ(target, before);
+}

@@ -1,0 +1,182 @@
+// What a cover drawing costs next to decoding its background picture: the preview paint
+// of each renderer at 96 ppi into a 500 × 400 preview, and the DVD cover drawn for paper
+// at 600 ppi, all with a 4000 × 3000 JPEG background.
+#include "CoverGeometry.h"
+#include "DVDCoverButton.h"
+#include "FlatButton.h"
+#include "QtConvert.h"
+#include "SlimlineCoverButton.h"
+#include "TrackListing.h"
+
+#include <FreeImage.h>
+#include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string g_picture;
+
+// A photo-like picture: gradients with noise, so that JPEG has real work to do.
+void WritePhoto(const std::string& path)
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = static_cast<int>(random.bounded(24));
+            row[x] = qRgb((x / 16 + noise) & 0xFF, (y / 12 + noise) & 0xFF, ((x + y) / 28 + noise) & 0xFF);
+        }
+    }
+    image.save(QString::fromStdString(path), "JPG", 90);
+}
+
+LOGFONT TextFont()
+{
+    LOGFONT lf{};
+    lf.lfHeight = -24;
+    SetFaceName(lf, "Arial");
+    return lf;
+}
+
+const std::string kListing = EncodeTrackListing(
+    {{"1.", "Harbour Lights", "3:41"}, {"2.", "Paper Boats", "4:02"}, {"3.", "Coda", "1:09"}});
+
+// Paints a renderer as the preview does: full size at 96 ppi, shrunk into 500 × 400.
+template <typename Renderer> void PaintPreview(Renderer& renderer, QImage& target)
+{
+    renderer.m_dScaleX = 500.0 / renderer.m_nWidth;
+    renderer.m_dScaleY = 400.0 / renderer.m_nHeight;
+    CDC dc;
+    dc.Attach(&target);
+    renderer.Draw(&dc, CRect(0, 0, 500, 400), 0, &dc);
+}
+
+QImage PreviewTarget()
+{
+    QImage target(500, 400, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    target.setDotsPerMeterX(3780);
+    target.setDotsPerMeterY(3780);
+    return target;
+}
+
+void FillCd(CMyFlatButton& cd, int ppi)
+{
+    TheGeometry().SetForCoverType(StandardCD, 0, 0, 0, 0);
+    cd.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
+    cd.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
+    cd.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
+    cd.m_strImagePath = g_picture;
+    cd.m_lfText = TextFont();
+    cd.m_strText = kListing;
+    cd.m_strSpineText = "HARBOUR LIGHTS";
+}
+
+void FillDvd(CDVDCoverButton& dvd, int ppi)
+{
+    TheGeometry().SetForCoverType(StandardDVD, 0, 0, 0, 0);
+    dvd.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
+    dvd.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
+    dvd.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
+    dvd.m_strImagePath = g_picture;
+    dvd.m_lfText = TextFont();
+    dvd.m_strBackTitle = "The Quiet Coast";
+    dvd.m_strBackText = "A film about the sea.";
+    dvd.m_strSpineText = "HARBOUR LIGHTS";
+}
+
+void FillSlimline(CSlimlineCoverButton& slim, int ppi)
+{
+    TheGeometry().SetForCoverType(SlimlineCD, 0, 0, 0, 0);
+    slim.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
+    slim.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
+    slim.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
+    slim.m_nFlapWidth = Pixels(ppi, TheGeometry().dFlapWidth);
+    slim.m_nNotchWidth = Pixels(ppi, 1.417);
+    slim.m_nNotchHeight = Pixels(ppi, 0.0787);
+    slim.m_strImagePath = g_picture;
+    slim.m_lfText = TextFont();
+    slim.m_strText = kListing;
+}
+
+void BM_DecodePictureOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        FIBITMAP* bitmap = FreeImage_Load(FIF_JPEG, g_picture.c_str(), 0);
+        benchmark::DoNotOptimize(bitmap);
+        FreeImage_Unload(bitmap);
+    }
+}
+
+template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewPaint(benchmark::State& state)
+{
+    Renderer renderer;
+    Fill(renderer, 96);
+    QImage target = PreviewTarget();
+    for (auto _ : state)
+        PaintPreview(renderer, target);
+}
+
+long StatusKilobytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
+    return 0;
+}
+
+// The DVD insert for paper at 600 ppi, drawn into a page-sized image as the printer would
+// receive it; the peak memory of the drawing is reported against one full-size image.
+void BM_DvdForPrintAt600(benchmark::State& state)
+{
+    CDVDCoverButton dvd;
+    FillDvd(dvd, 600);
+    QImage page(dvd.m_nWidth, dvd.m_nHeight, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(600 / 0.0254));
+    page.setDotsPerMeterY(qRound(600 / 0.0254));
+    page.fill(Qt::white);
+    double peakRatio = 0;
+    const double fullSize = 4.0 * dvd.m_nWidth * dvd.m_nHeight / 1024.0;
+    for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5"; // restart the peak-memory count
+        const long before = StatusKilobytes("VmRSS:");
+        CDC dc;
+        dc.Attach(&page);
+        dvd.DrawForPrint(&dc, CRect(0, 0, dvd.m_nWidth, dvd.m_nHeight), 96);
+        peakRatio = std::max(peakRatio, (StatusKilobytes("VmHWM:") - before) / fullSize);
+    }
+    state.counters["peak_over_full_size"] = peakRatio;
+}
+
+BENCHMARK(BM_DecodePictureOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PreviewPaint, CMyFlatButton, FillCd)->Name("BM_PreviewPaint/CD")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PreviewPaint, CDVDCoverButton, FillDvd)->Name("BM_PreviewPaint/DVD")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PreviewPaint, CSlimlineCoverButton, FillSlimline)
+    ->Name("BM_PreviewPaint/Slimline")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DvdForPrintAt600)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    FreeImage_Initialise(FALSE);
+    QTemporaryDir folder;
+    g_picture = folder.filePath(QStringLiteral("photo.jpg")).toStdString();
+    WritePhoto(g_picture);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    FreeImage_DeInitialise();
+    return 0;
+}
