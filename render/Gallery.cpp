@@ -80,8 +80,8 @@ void WriteCd(int ppi, bool bDressed)
         if (bDressed) {
             cd.m_strImagePath = g_picture;
             cd.m_bExtendImage = front;
-            cd.m_crText = front ? RGB(255, 255, 255) : RGB(20, 20, 20);
-            cd.m_crBackground = RGB(250, 240, 220);
+            cd.m_crText = RGB(255, 255, 255);
+            cd.m_crBackground = RGB(20, 40, 70);
             cd.m_strText = kListing;
             cd.m_strSpineText = "HARBOUR LIGHTS  -  The Quiet Coast";
         }
@@ -127,6 +127,7 @@ void WriteSlimline(int ppi, bool bDressed)
     if (bDressed) {
         slim.m_strImagePath = g_picture;
         slim.m_bExtendImage = false;
+        slim.m_crBackground = RGB(20, 40, 70);
         slim.m_crText = RGB(255, 255, 255);
         slim.m_strText = kListing;
         slim.m_strSpineText = "HARBOUR LIGHTS";
