@@ -8,6 +8,7 @@
 #include <string>
 
 class CDialog;
+class CFileDialog;
 class QWidget;
 
 class CModalHost
@@ -20,6 +21,8 @@ public:
     virtual int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) = 0;
     // Runs one of the program's dialogs modally and returns the code it ended with.
     virtual int DoModal(CDialog& dialog) = 0;
+    // Runs a file open or save dialog; on IDOK the chosen path is set in the dialog.
+    virtual int FileDialog(CFileDialog& dialog) = 0;
 };
 
 // The host in force; the Qt host unless another was installed.

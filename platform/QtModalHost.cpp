@@ -5,6 +5,9 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -120,4 +123,64 @@ int CQtModalHost::MessageBox(QWidget* pParent, const std::string& text, const st
 int CQtModalHost::DoModal(CDialog& dialog)
 {
     return dialog.RunModalLoop();
+}
+
+namespace {
+
+// "*.jpg" -> "*.[jJ][pP][gG]": names match whatever their case, as on Windows.
+QString CaseInsensitivePattern(const QString& pattern)
+{
+    QString result;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            result += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+QString QtNameFilter(const FilterPair& pair)
+{
+    QStringList patterns;
+    for (const QString& pattern : ToQString(pair.second).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString trimmed = pattern.trimmed();
+        if (!trimmed.isEmpty())
+            patterns << CaseInsensitivePattern(trimmed);
+    }
+    // Qt reads the patterns from the last parenthesised group and, with its details
+    // hidden, shows what stands before it: the description exactly as written.
+    return ToQString(pair.first) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+void PrepareQtFileDialog(QFileDialog& qtDialog, const CFileDialog& dialog)
+{
+    qtDialog.setAcceptMode(dialog.IsOpenDialog() ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    qtDialog.setFileMode(QFileDialog::AnyFile);
+    qtDialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    qtDialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    QStringList filters;
+    for (const FilterPair& pair : dialog.Filters())
+        filters << QtNameFilter(pair);
+    if (!filters.isEmpty())
+        qtDialog.setNameFilters(filters);
+    const QFileInfo initial(ToQString(dialog.m_strInitialDir));
+    if (!dialog.m_strInitialDir.empty())
+        qtDialog.setDirectory(initial.isDir() ? initial.absoluteFilePath() : initial.absolutePath());
+    if (!dialog.InitialFileName().empty())
+        qtDialog.selectFile(ToQString(dialog.InitialFileName()));
+    if (!dialog.DefaultExtension().empty())
+        qtDialog.setDefaultSuffix(ToQString(dialog.DefaultExtension()));
+}
+
+int CQtModalHost::FileDialog(CFileDialog& dialog)
+{
+    QFileDialog qtDialog(dialog.Parent());
+    PrepareQtFileDialog(qtDialog, dialog);
+    if (qtDialog.exec() != QDialog::Accepted || qtDialog.selectedFiles().isEmpty())
+        return IDCANCEL;
+    dialog.SetPathName(FromQString(QDir::toNativeSeparators(qtDialog.selectedFiles().constFirst())));
+    return IDOK;
 }

@@ -1,6 +1,7 @@
 // The modal host of the running program: real Qt message boxes and dialogs.
 #pragma once
 
+#include "FileDialog.h"
 #include "ModalHost.h"
 
 #include <QMessageBox>
@@ -10,7 +11,17 @@ class CQtModalHost : public CModalHost
 public:
     int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
     int DoModal(CDialog& dialog) override;
+    int FileDialog(CFileDialog& dialog) override;
 };
+
+class QFileDialog;
+// Sets up a Qt file dialog as a Windows file dialog asks: open or save, the filters (shown
+// as their descriptions, matching names whatever their case, as Windows does), the initial
+// folder, and neither an overwrite question nor a must-exist check of its own.
+void PrepareQtFileDialog(QFileDialog& qtDialog, const CFileDialog& dialog);
+// The name filter Qt takes for one Windows pair: the description kept as it reads, the
+// patterns made case-insensitive ("*.jpg" matches "PHOTO.JPG").
+QString QtNameFilter(const FilterPair& pair);
 
 // A Qt message box that answers as a Windows message box: it returns the Windows result
 // code, and Esc or the close button count only where Windows lets them (a box without

@@ -52,3 +52,23 @@ int CScriptedModalHost::DoModal(CDialog& dialog)
     m_dialogAnswers.pop_front();
     return action(dialog);
 }
+
+void CScriptedModalHost::AnswerFileDialog(const std::string& strPath)
+{
+    m_fileAnswers.push_back(strPath);
+}
+
+int CScriptedModalHost::FileDialog(CFileDialog& dialog)
+{
+    m_fileDialogs.push_back({dialog.IsOpenDialog() != 0, dialog.Filters(), dialog.m_strInitialDir});
+    if (m_fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog";
+        return IDCANCEL;
+    }
+    const std::string answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    if (answer.empty())
+        return IDCANCEL;
+    dialog.SetPathName(answer);
+    return IDOK;
+}

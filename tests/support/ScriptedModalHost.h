@@ -2,6 +2,7 @@
 // records every question asked (text, caption, style) and every dialog run.
 #pragma once
 
+#include "FileDialog.h"
 #include "ModalHost.h"
 
 #include <deque>
@@ -30,14 +31,28 @@ public:
     // plays the user's part and returns the code the dialog ends with.
     void AnswerDialog(DialogAction action);
     void AnswerDialog(int nResult);
+    // The user confirms this path in the next file dialog; an empty path cancels it.
+    void AnswerFileDialog(const std::string& strPath);
 
     const std::vector<AskedQuestion>& Questions() const { return m_questions; }
     // Class names of the dialogs run, in order.
     const std::vector<std::string>& DialogsRun() const { return m_dialogs; }
-    bool AllAnswersUsed() const { return m_messageAnswers.empty() && m_dialogAnswers.empty(); }
+    // What each file dialog was asked to show.
+    struct FileDialogRequest
+    {
+        bool bOpen;
+        std::vector<FilterPair> filters;
+        std::string initialDir;
+    };
+    const std::vector<FileDialogRequest>& FileDialogsRun() const { return m_fileDialogs; }
+    bool AllAnswersUsed() const
+    {
+        return m_messageAnswers.empty() && m_dialogAnswers.empty() && m_fileAnswers.empty();
+    }
 
     int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
     int DoModal(CDialog& dialog) override;
+    int FileDialog(CFileDialog& dialog) override;
 
 private:
     CModalHost* m_pPrevious;
@@ -45,4 +60,6 @@ private:
     std::deque<DialogAction> m_dialogAnswers;
     std::vector<AskedQuestion> m_questions;
     std::vector<std::string> m_dialogs;
+    std::deque<std::string> m_fileAnswers;
+    std::vector<FileDialogRequest> m_fileDialogs;
 };

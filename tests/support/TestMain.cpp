@@ -5,9 +5,23 @@
 
 #include <cstdlib>
 
+namespace {
+
+// The headless platform reports every dialog it cannot size like a window manager would;
+// that says nothing about the program, so it is kept out of the test logs.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    qt_message_output(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

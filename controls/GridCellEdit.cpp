@@ -1,0 +1,85 @@
+#include "GridCellEdit.h"
+
+#include "QtConvert.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+CGridCellEdit::CGridCellEdit(QWidget* pGrid) : QLineEdit(pGrid)
+{
+    setFrame(false);
+    setGeometry(0, 0, 100, 100);
+    hide();
+}
+
+void CGridCellEdit::SetCellColors(COLORREF crText, COLORREF crBackground)
+{
+    m_crText = crText;
+    m_crBackground = crBackground;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, ToQColor(crText));
+    colours.setColor(QPalette::Base, ToQColor(crBackground));
+    setPalette(colours);
+    update();
+}
+
+void CGridCellEdit::PostEnterToGrid()
+{
+    if (QWidget* grid = parentWidget())
+        QCoreApplication::postEvent(grid, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+}
+
+bool CGridCellEdit::IsGridOrInsideIt(const QWidget* pWidget) const
+{
+    const QWidget* grid = parentWidget();
+    for (const QWidget* w = pWidget; w; w = w->parentWidget())
+        if (w == grid)
+            return w != this;
+    return false;
+}
+
+// Tab, Backtab and the dialog's Enter and Escape would otherwise be taken as navigation
+// or as the dialog's own buttons before the box sees them.
+bool CGridCellEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void CGridCellEdit::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        PostEnterToGrid();
+        event->accept();
+        return;
+    case Qt::Key_Up:
+        // A one-line box moves its caret with every arrow instead of passing it on.
+        cursorBackward(event->modifiers() & Qt::ShiftModifier);
+        event->accept();
+        return;
+    case Qt::Key_Down:
+        cursorForward(event->modifiers() & Qt::ShiftModifier);
+        event->accept();
+        return;
+    default:
+        QLineEdit::keyPressEvent(event);
+        event->accept();
+    }
+}
+
+void CGridCellEdit::focusOutEvent(QFocusEvent* event)
+{
+    // Losing the focus to the grid itself, or to no window of the program, keeps the edit.
+    const QWidget* next = QApplication::focusWidget();
+    if (next && !IsGridOrInsideIt(next))
+        PostEnterToGrid();
+    QLineEdit::focusOutEvent(event);
+}

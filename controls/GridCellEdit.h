@@ -1,0 +1,35 @@
+// The one-line edit box a grid lays over its current cell while the user types into it.
+// It never ends an edit itself: it tells the grid, through the one channel the grid
+// listens to, a key-down of Enter posted to the grid, when Enter is pressed or the focus
+// moves to a window other than the grid. While it has the focus it keeps Enter, Escape,
+// Tab and the arrows from the dialog.
+#pragma once
+
+#include "WinTypes.h"
+
+#include <QLineEdit>
+
+class CGridCellEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CGridCellEdit(QWidget* pGrid);
+
+    // The cell's text and background colours.
+    void SetCellColors(COLORREF crText, COLORREF crBackground);
+    COLORREF TextColor() const { return m_crText; }
+    COLORREF BackgroundColor() const { return m_crBackground; }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void PostEnterToGrid();
+    bool IsGridOrInsideIt(const QWidget* pWidget) const;
+
+    COLORREF m_crText = RGB(0, 0, 0);
+    COLORREF m_crBackground = RGB(255, 255, 255);
+};

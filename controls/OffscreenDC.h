@@ -1,0 +1,27 @@
+// A memory device context that composes a drawing off screen and copies it to its target
+// in one transfer when it goes out of scope, so that a control never flickers. On a
+// printer there is nothing to flicker and no pixels to copy back: drawing goes straight to
+// the printer's context.
+#pragma once
+
+#include "DC.h"
+
+class COffscreenDC : public CDC
+{
+public:
+    // Composes the rectangle pRect of pDC (the whole device when null); drawing coordinates
+    // stay those of the target.
+    explicit COffscreenDC(CDC* pDC, const RECT* pRect = nullptr);
+    ~COffscreenDC() override;
+
+    // False when drawing goes straight to a printer.
+    bool IsMemoryDC() const { return m_bMemDC; }
+    const CRect& GetRect() const { return m_rect; }
+
+private:
+    CDC* m_pDC;
+    CRect m_rect;
+    CBitmap m_bitmap;
+    CBitmap* m_pOldBitmap = nullptr;
+    bool m_bMemDC;
+};
