@@ -1,4 +1,5 @@
 #include "CoverApp.h"
+#include "Resources.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sleevora"));
+    InitProgramResources();
     CCoverApp app;
     app.InitInstance();
     return 0;

@@ -4,9 +4,12 @@
 // OnCancel, as they do on Windows.
 #pragma once
 
+#include "DialogTemplate.h"
 #include "WinTypes.h"
 
 #include <QDialog>
+#include <map>
+#include <vector>
 
 class CDialog : public QDialog
 {
@@ -25,7 +28,26 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // The control of a template id, or null.
+    QWidget* GetDlgItem(int nId) const;
+
 protected:
+    // Builds the dialog from its template: its caption, client size and font, and every
+    // control at its place, shown, enabled and in tab order as the template says. Controls
+    // the dialog supplies itself come from CreateControl; the rest are plain Qt widgets.
+    void CreateFromTemplate(const DialogTemplate& dialogTemplate);
+    virtual QWidget* CreateControl(const ControlTemplate& control);
+
     void accept() override;
     void reject() override;
+    // Enter presses the focused push button, or else means IDOK, as in a Windows dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ApplyTemplateLayout();
+    QWidget* CreateStandardControl(const ControlTemplate& control);
+    void RouteOkAndCancel(QWidget* pWidget, int nId);
+    std::map<int, QWidget*> m_controls;
+    const DialogTemplate* m_pTemplate = nullptr;
+    std::vector<QWidget*> m_templateWidgets; // in template order, one for each control
 };

@@ -2,6 +2,7 @@
 
 #include "MulDiv.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringDecoder>
@@ -46,18 +47,49 @@ int EmHeightForCellHeight(const QFont& font, int cellHeight)
     return std::max(1, qRound(cellHeight * 1000.0 / cell));
 }
 
+struct FaceStyle
+{
+    bool bold = false;
+    bool italic = false;
+};
+
+// Windows also finds a font by its full name, "Verdana Bold" being Verdana's bold face.
+// Where no family of that whole name exists here, the style words at the end are taken
+// off the name and asked for as weight and slant.
+FaceStyle SplitFullFaceName(QString& face)
+{
+    FaceStyle style;
+    if (face.isEmpty() || QFontDatabase::hasFamily(face))
+        return style;
+    for (;;) {
+        if (face.endsWith(QLatin1String(" Bold"), Qt::CaseInsensitive)) {
+            style.bold = true;
+            face.chop(5);
+        } else if (face.endsWith(QLatin1String(" Italic"), Qt::CaseInsensitive)) {
+            style.italic = true;
+            face.chop(7);
+        } else {
+            return style;
+        }
+    }
+}
+
 } // namespace
 
 QFont ToQFont(const LOGFONT& lf)
 {
     QFont font;
-    const std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
-    if (!face.empty())
-        font.setFamilies({ToQString(face)});
-    font.setItalic(lf.lfItalic != 0);
+    QString face = ToQString(std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE)));
+    const FaceStyle style = SplitFullFaceName(face);
+    if (!face.isEmpty())
+        font.setFamilies({face});
+    font.setItalic(lf.lfItalic != 0 || style.italic);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
-    const int weight = lf.lfWeight <= 0 ? FW_NORMAL : std::min<LONG>(lf.lfWeight, 1000);
+    LONG requested = lf.lfWeight;
+    if (requested <= 0 && style.bold)
+        requested = FW_BOLD;
+    const int weight = requested <= 0 ? FW_NORMAL : std::min<LONG>(requested, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
     if (lf.lfQuality == NONANTIALIASED_QUALITY)
         font.setStyleStrategy(QFont::NoAntialias);

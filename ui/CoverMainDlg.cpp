@@ -1,31 +1,47 @@
 #include "CoverMainDlg.h"
 
+#include "CoverGeometry.h"
+#include "CoverRenderers.h"
 #include "CoverSettings.h"
-#include "CoverState.h"
+#include "DVDCoverButton.h"
+#include "DialogTemplates.h"
+#include "FlatButton.h"
+#include "HoverButton.h"
 #include "ModalHost.h"
+#include "ResourceImages.h"
+#include "QtConvert.h"
+#include "SlimlineCoverButton.h"
+#include "TransparentStatic.h"
 #include "resource.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 
 namespace {
 
-const char* CoverKindName(CoverType type)
+bool IsCommandButton(int nId)
 {
-    switch (type) {
-    case StandardCD:
-        return "Standard CD cover";
-    case StandardDVD:
-        return "Standard DVD cover";
-    case SlimlineCD:
-        return "Slimline CD cover";
-    case SlimlineDVD:
-        return "Slimline DVD cover";
-    case CustomSize:
-        return "Custom size cover";
+    switch (nId) {
+    case IDC_EXIT:
+    case IDC_CHOOSE_IMAGE:
+    case IDC_CLEAR_IMAGE:
+    case IDC_EXTEND_IMAGE:
+    case IDC_PRINT:
+    case IDC_CHOOSE_COLOR:
+    case IDC_TRACK_LISTING:
+    case IDC_FONT:
+    case IDC_VIEW_FRONT:
+    case IDC_VIEW_BACK:
+    case IDC_WEB_LINK:
+    case IDC_HELP_BUTTON:
+    case IDC_START_OVER:
+    case IDC_SAVE:
+    case IDC_LOAD:
+        return true;
     default:
-        return "Cover";
+        return false;
     }
 }
 
@@ -33,38 +49,118 @@ const char* CoverKindName(CoverType type)
 
 CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("Sleevora"));
-    auto* layout = new QVBoxLayout(this);
-    m_pCoverKind = new QLabel(this);
-    layout->addWidget(m_pCoverKind);
-    auto* startOver = new QPushButton(QStringLiteral("Start Over"), this);
-    auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
-    layout->addWidget(startOver);
-    layout->addWidget(exitButton);
-    connect(startOver, &QPushButton::clicked, this, [this] { OnStartOver(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { OnCancel(); });
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    CreateFromTemplate(MainWindowTemplate());
+    m_pExtend = Button(IDC_EXTEND_IMAGE);
+    m_pViewFront = Button(IDC_VIEW_FRONT);
+    m_pViewBack = Button(IDC_VIEW_BACK);
+    connect(m_pViewFront, &QAbstractButton::clicked, this, [this] { OnViewFront(); });
+    connect(m_pViewBack, &QAbstractButton::clicked, this, [this] { OnViewBack(); });
+    connect(Button(IDC_START_OVER), &QAbstractButton::clicked, this, [this] { OnStartOver(); });
+}
+
+QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
+{
+    switch (control.nId) {
+    case IDC_CD_FRONT_PREVIEW:
+        return m_pCdFront = new CMyFlatButton(this);
+    case IDC_CD_BACK_PREVIEW:
+        return m_pCdBack = new CMyFlatButton(this);
+    case IDC_DVD_PREVIEW:
+        return m_pDvd = new CDVDCoverButton(this);
+    case IDC_SLIMLINE_PREVIEW:
+        return m_pSlimline = new CSlimlineCoverButton(this);
+    case IDC_VERSION_NOTICE:
+        m_pVersion = new CTransparentStatic(this);
+        m_pVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        return m_pVersion;
+    case IDC_RIGHT_COLUMN_WIDTH:
+        // Only its width is used, to widen the window for a DVD cover.
+        return m_pRightColumn = new CHoverButton(this, BS_PUSHBUTTON);
+    default:
+        break;
+    }
+    if (control.cls == ControlClass::Button && IsCommandButton(control.nId))
+        return new CHoverButton(this, control.style);
+    return nullptr;
+}
+
+CHoverButton* CCoverMainDlg::Button(int nId) const
+{
+    return qobject_cast<CHoverButton*>(GetDlgItem(nId));
+}
+
+CoverSide CCoverMainDlg::CurrentSide() const
+{
+    return m_pViewFront->GetCheckState() ? CoverSide::Front : CoverSide::Back;
 }
 
 BOOL CCoverMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CoverState& cover = TheCover();
-    const CCoverSettings settings;
-    const auto opening = static_cast<CoverType>(settings.m_dwOption);
-    cover.ResetFlags();
-    cover.ResetContent(logicalDpiY(), opening);
-    cover.covertype = opening;
+    TheCover().ResetFlags();
+    ShowExtendBox();
+    ResetCover();
     if (!pendingLoadPath.empty()) {
         LoadCoverFile();
         pendingLoadPath.clear();
     }
-    m_pCoverKind->setText(QString::fromUtf8(CoverKindName(cover.covertype)));
+    m_pViewFront->SetCheckState(false, true);
+    const CoverType type = TheCover().covertype;
+    LayOutForCoverType(type);
+    const CCoverSettings settings;
+    TheGeometry().SetForCoverType(type, settings.m_dwCWF, settings.m_dwCHF, settings.m_dwCWB, settings.m_dwCHB);
+    SetRendererConstants(*m_pCdFront, *m_pCdBack, *m_pDvd, *m_pSlimline, type);
+    SetCaptions(type);
+    SetUpButtons();
+    SetUpFonts();
+    m_pViewBack->SetCheckState(true, true);
+    setWindowIcon(LoadIconResource(IDI_APPLICATION_ICON));
+    ShowPreviewOf(type);
+    InvalidatePreviews();
     return TRUE;
+}
+
+void CCoverMainDlg::ShowExtendBox()
+{
+    m_pExtend->show();
+    m_pExtend->AssignIcon(IDI_CHECKED);
+    m_pExtend->SetCheckState(true, true);
+    Button(IDC_CHOOSE_IMAGE)->show();
+    Button(IDC_CLEAR_IMAGE)->hide();
+}
+
+// The rest of the reset, with text sized for this screen, then the kind of case stored
+// by the New Cover dialog (or by the last cover file loaded).
+void CCoverMainDlg::ResetCover()
+{
+    const CCoverSettings settings;
+    const auto stored = static_cast<CoverType>(settings.m_dwOption);
+    m_pDvd->hide();
+    TheCover().ResetContent(logicalDpiY(), stored);
+    TheCover().covertype = stored;
 }
 
 void CCoverMainDlg::LoadCoverFile()
 {
     // Reading cover files comes with the cover file format; until then the reset cover stays.
+}
+
+void CCoverMainDlg::ShowPreviewOf(CoverType type)
+{
+    if (type == CustomSize)
+        return;
+    m_pCdBack->setVisible(type == StandardCD);
+    m_pCdFront->setVisible(false);
+    m_pDvd->setVisible(type == StandardDVD || type == SlimlineDVD);
+    m_pSlimline->setVisible(type == SlimlineCD);
+}
+
+void CCoverMainDlg::InvalidatePreviews()
+{
+    for (QWidget* preview : std::initializer_list<QWidget*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
+        preview->update();
 }
 
 void CCoverMainDlg::OnStartOver()
@@ -78,4 +174,28 @@ void CCoverMainDlg::OnCancel()
     if (MessageBox(this, "Are you sure you want to close Sleevora?", "Exit", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     EndDialog(IDYES);
+}
+
+// Enter and Esc never end the main window, wherever the focus is.
+void CCoverMainDlg::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
+
+// The desktops here have no system menu to extend; the About item is on the window's own
+// context menu instead.
+void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnAbout(); });
+    menu.exec(event->globalPos());
+}
+
+void CCoverMainDlg::OnAbout()
+{
 }

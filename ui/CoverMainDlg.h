@@ -1,13 +1,21 @@
-// The main window: resets the cover when it opens, applies the stored kind of case and
-// any cover file waiting to be loaded, and ends with IDOK for a new cover or IDYES when
-// the user closes the program.
+// The main window: the preview of the cover at the true proportions of its case, the
+// command buttons around it, and the front and back view buttons. Every run resets the
+// cover, applies the stored kind of case and any cover file waiting to be loaded, and lays
+// the window out for that kind. It ends with IDOK for a new cover (or a file to load) and
+// with IDYES when the user closes the program.
 #pragma once
 
+#include "CoverState.h"
 #include "Dialog.h"
 
+#include <QFont>
 #include <string>
 
-class QLabel;
+class CHoverButton;
+class CTransparentStatic;
+class CMyFlatButton;
+class CDVDCoverButton;
+class CSlimlineCoverButton;
 
 class CCoverMainDlg : public CDialog
 {
@@ -19,12 +27,57 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
 
+    // The side the side-dependent commands change: the front exactly while
+    // "VIEW FRONT COVER" is pressed.
+    CoverSide CurrentSide() const;
+    CHoverButton* Button(int nId) const;
+    CMyFlatButton* CdFrontPreview() const { return m_pCdFront; }
+    CMyFlatButton* CdBackPreview() const { return m_pCdBack; }
+    CDVDCoverButton* DvdPreview() const { return m_pDvd; }
+    CSlimlineCoverButton* SlimlinePreview() const { return m_pSlimline; }
+
     // The cover file to open on the next run of this window; emptied once it has been read.
     std::string pendingLoadPath;
 
+protected:
+    QWidget* CreateControl(const ControlTemplate& control) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    // Initialisation, in the order the window runs it.
+    void ShowExtendBox();
+    void ResetCover();
+    void LayOutForCoverType(CoverType type);
+    void WidenForDvd();
+    void SetCaptions(CoverType type);
+    void SetUpButtons();
+    void SetUpFonts();
+    void ShowPreviewOf(CoverType type);
+    void InvalidatePreviews();
+
+    // Painting and views.
+    void FillVisiblePreview();
+    void OnViewFront();
+    void OnViewBack();
+    void ShowImageButtonFor(const std::string& strImagePath);
+
     void LoadCoverFile();
     void OnStartOver();
+    void OnHelp();
+    void OnAbout();
 
-    QLabel* m_pCoverKind = nullptr;
+    CHoverButton* m_pExtend = nullptr;
+    CHoverButton* m_pViewFront = nullptr;
+    CHoverButton* m_pViewBack = nullptr;
+    CHoverButton* m_pRightColumn = nullptr;
+    CTransparentStatic* m_pVersion = nullptr;
+    CMyFlatButton* m_pCdFront = nullptr;
+    CMyFlatButton* m_pCdBack = nullptr;
+    CDVDCoverButton* m_pDvd = nullptr;
+    CSlimlineCoverButton* m_pSlimline = nullptr;
+    QFont m_linkFont;
+    QFont m_regularLinkFont;
+    QFont m_buttonFont;
 };

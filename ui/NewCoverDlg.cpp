@@ -2,66 +2,250 @@
 
 #include "CoverSettings.h"
 #include "CoverState.h"
+#include "DialogTemplates.h"
+#include "Help.h"
+#include "HoverButton.h"
+#include "ModalHost.h"
+#include "QtConvert.h"
+#include "TransparentStatic.h"
 #include "resource.h"
 
-#include <QButtonGroup>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <cstdio>
+#include <limits>
 
-CNewCoverDlg::CNewCoverDlg(QWidget* pParent) : CDialog(pParent), m_pChoices(new QButtonGroup(this))
+namespace {
+
+constexpr std::array<int, 5> kChoiceIds = {IDC_STANDARD_CD, IDC_STANDARD_DVD, IDC_OTHER_SIZE, IDC_SLIMLINE_CD,
+                                           IDC_SLIMLINE_DVD};
+constexpr std::array<int, 4> kSizeLabelIds = {IDC_WIDTH_LABEL, IDC_HEIGHT_LABEL, IDC_FRONT_COVER_LABEL,
+                                              IDC_BACK_COVER_LABEL};
+
+int CoverTypeOf(int nChoiceId)
 {
-    setWindowTitle(QStringLiteral("Create A New Cover"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please choose the type of cover you would like to create:"), this));
-    AddChoice(IDC_STANDARD_CD, StandardCD, "Standard CD Case");
-    AddChoice(IDC_SLIMLINE_CD, SlimlineCD, "Slimline CD Case");
-    AddChoice(IDC_STANDARD_DVD, StandardDVD, "Standard DVD Case");
-    AddChoice(IDC_SLIMLINE_DVD, SlimlineDVD, "Slimline DVD Case");
-    // A custom case is reachable only from a stored setting, so its choice stays hidden.
-    AddChoice(IDC_OTHER_SIZE, CustomSize, "Other:");
-    ChoiceButton(IDC_OTHER_SIZE)->hide();
-    auto* continueButton = new QPushButton(QStringLiteral("Continue"), this);
-    continueButton->setDefault(true);
-    layout->addWidget(continueButton, 0, Qt::AlignRight);
-    connect(continueButton, &QPushButton::clicked, this, [this] { OnOK(); });
+    switch (nChoiceId) {
+    case IDC_STANDARD_DVD:
+        return StandardDVD;
+    case IDC_OTHER_SIZE:
+        return CustomSize;
+    case IDC_SLIMLINE_CD:
+        return SlimlineCD;
+    case IDC_SLIMLINE_DVD:
+        return SlimlineDVD;
+    default:
+        return StandardCD;
+    }
 }
 
-void CNewCoverDlg::AddChoice(int nId, int nCoverType, const char* text)
+// The four size fields in the order Continue checks them, with their names in the messages.
+struct SizeField
 {
-    auto* button = new QRadioButton(QString::fromUtf8(text), this);
-    m_pChoices->addButton(button, nId);
-    layout()->addWidget(button);
-    m_choices.push_back({nId, nCoverType, button});
+    int nEditId;
+    const char* name;
+};
+constexpr std::array<SizeField, 4> kSizeFields = {{{IDC_FRONT_HEIGHT, "Front Height"},
+                                                   {IDC_FRONT_WIDTH, "Front Width"},
+                                                   {IDC_BACK_HEIGHT, "Back Height"},
+                                                   {IDC_BACK_WIDTH, "Back Width"}}};
+
+std::string FormatCentimetres(DWORD dwTenths)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(static_cast<float>(dwTenths) * 0.1f));
+    return text;
 }
 
-QRadioButton* CNewCoverDlg::ChoiceButton(int nId) const
+} // namespace
+
+bool ParseSizeTenths(const std::string& strText, DWORD* pTenths)
 {
-    for (const Choice& choice : m_choices)
-        if (choice.nId == nId)
-            return choice.pButton;
+    int points = 0;
+    for (const char c : strText) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return false;
+    }
+    if (points > 1)
+        return false;
+    const size_t point = strText.find('.');
+    std::string digits = strText.substr(0, point);
+    const std::string decimals = point == std::string::npos ? std::string() : strText.substr(point + 1);
+    digits += decimals.empty() ? '0' : decimals[0];
+    unsigned long long value = 0;
+    for (const char c : digits) {
+        value = value * 10 + static_cast<unsigned>(c - '0');
+        if (value > std::numeric_limits<DWORD>::max())
+            return false;
+    }
+    *pTenths = static_cast<DWORD>(value);
+    return true;
+}
+
+CNewCoverDlg::CNewCoverDlg(QWidget* pParent) : CDialog(pParent)
+{
+    // A caption without a system menu, so no close box; Escape still cancels.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    CreateFromTemplate(NewCoverTemplate());
+    for (const int id : kChoiceIds)
+        connect(ChoiceButton(id), &QAbstractButton::clicked, this, [this, id] { OnChoiceClicked(id); });
+}
+
+QWidget* CNewCoverDlg::CreateControl(const ControlTemplate& control)
+{
+    if (control.nId == IDC_CONTINUE) {
+        m_pContinue = new CHoverButton(this, BS_PUSHBUTTON);
+        m_pContinue->setText(ToQString(control.text));
+        return m_pContinue;
+    }
+    if (control.nId == IDC_NEW_COVER_PROMPT || (control.cls == ControlClass::Static && control.nId >= IDC_HEIGHT_LABEL &&
+                                                control.nId <= IDC_FRONT_COVER_LABEL)) {
+        auto* label = new CTransparentStatic(this);
+        label->SetWindowText(control.text);
+        label->setWordWrap(true);
+        label->setAlignment((control.style & SS_RIGHT) ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        if (control.nId == IDC_NEW_COVER_PROMPT)
+            m_pPrompt = label;
+        else
+            m_sizeLabels[static_cast<size_t>(control.nId - IDC_HEIGHT_LABEL)] = label;
+        return label;
+    }
     return nullptr;
+}
+
+QAbstractButton* CNewCoverDlg::ChoiceButton(int nId) const
+{
+    return qobject_cast<QAbstractButton*>(GetDlgItem(nId));
+}
+
+QLineEdit* CNewCoverDlg::SizeEdit(int nId) const
+{
+    return qobject_cast<QLineEdit*>(GetDlgItem(nId));
+}
+
+void CNewCoverDlg::CreateFonts()
+{
+    CFont regular;
+    regular.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
+    m_regularFont = ToQFont(regular.LogFont());
+    CFont bold;
+    bold.CreatePointFont(75, "Verdana Bold");
+    m_boldFont = ToQFont(bold.LogFont());
 }
 
 BOOL CNewCoverDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_pContinue->UseParentBackground(false);
+    m_pContinue->AssignIcon(IDI_CONTINUE);
+    m_pContinue->SetContentLayout(1, true);
+    CreateFonts();
+    m_pPrompt->setFont(m_regularFont);
+    m_pPrompt->SetTextColor(RGB(0, 51, 102));
+    for (CTransparentStatic* label : m_sizeLabels)
+        label->SetTextColor(RGB(0, 0, 0));
+    m_pContinue->setFont(m_boldFont);
+
     const CCoverSettings settings;
-    m_pChoices->setExclusive(false);
-    for (const Choice& choice : m_choices)
-        choice.pButton->setChecked(static_cast<DWORD>(choice.nCoverType) == settings.m_dwOption);
-    m_pChoices->setExclusive(true);
+    ShowStoredChoice(settings.m_dwOption);
+    SizeEdit(IDC_BACK_HEIGHT)->setText(ToQString(FormatCentimetres(settings.m_dwCHB)));
+    SizeEdit(IDC_FRONT_HEIGHT)->setText(ToQString(FormatCentimetres(settings.m_dwCHF)));
+    SizeEdit(IDC_BACK_WIDTH)->setText(ToQString(FormatCentimetres(settings.m_dwCWB)));
+    SizeEdit(IDC_FRONT_WIDTH)->setText(ToQString(FormatCentimetres(settings.m_dwCWF)));
+    m_pContinue->setFocus();
     return TRUE;
+}
+
+// Checks the stored kind of case in bold; a value that names no kind checks nothing and
+// leaves the choices in the dialog's font.
+void CNewCoverDlg::ShowStoredChoice(DWORD dwOption)
+{
+    for (const int id : kChoiceIds) {
+        if (static_cast<DWORD>(CoverTypeOf(id)) != dwOption)
+            continue;
+        ChoiceButton(id)->setChecked(true);
+        BoldenChoice(id);
+        EnableSizeFields(id == IDC_OTHER_SIZE);
+    }
+}
+
+void CNewCoverDlg::BoldenChoice(int nId)
+{
+    for (const int id : kChoiceIds)
+        ChoiceButton(id)->setFont(id == nId ? m_boldFont : m_regularFont);
+}
+
+void CNewCoverDlg::EnableSizeFields(bool bEnable)
+{
+    for (CTransparentStatic* label : m_sizeLabels)
+        label->setEnabled(bEnable);
+    for (const SizeField& field : kSizeFields)
+        SizeEdit(field.nEditId)->setEnabled(bEnable);
+}
+
+// Every choice is a group of its own, so the dialog unchecks the others itself.
+void CNewCoverDlg::OnChoiceClicked(int nId)
+{
+    ChoiceButton(nId)->setChecked(true);
+    BoldenChoice(nId);
+    for (const int id : kChoiceIds)
+        if (id != nId)
+            ChoiceButton(id)->setChecked(false);
+    EnableSizeFields(nId == IDC_OTHER_SIZE);
+    if (nId == IDC_OTHER_SIZE)
+        SizeEdit(IDC_FRONT_HEIGHT)->setFocus();
 }
 
 void CNewCoverDlg::OnOK()
 {
     CCoverSettings settings;
     DWORD option = StandardCD;
-    for (const Choice& choice : m_choices)
-        if (choice.pButton->isChecked())
-            option = static_cast<DWORD>(choice.nCoverType);
+    for (const int id : {IDC_STANDARD_DVD, IDC_OTHER_SIZE, IDC_SLIMLINE_CD, IDC_SLIMLINE_DVD})
+        if (ChoiceButton(id)->isChecked())
+            option = static_cast<DWORD>(CoverTypeOf(id));
     settings.m_dwOption = option;
+    if (option == CustomSize) {
+        DWORD sizes[4];
+        if (!ReadSizes(sizes))
+            return;
+        settings.m_dwCHF = sizes[0];
+        settings.m_dwCWF = sizes[1];
+        settings.m_dwCHB = sizes[2];
+        settings.m_dwCWB = sizes[3];
+    }
     settings.SaveValues();
     EndDialog(IDOK);
+}
+
+// Reads the four sizes in order; the first that is not a number is reported, gets the
+// focus, and stops the reading.
+bool CNewCoverDlg::ReadSizes(DWORD* pValues)
+{
+    for (size_t i = 0; i < kSizeFields.size(); ++i) {
+        QLineEdit* edit = SizeEdit(kSizeFields[i].nEditId);
+        if (ParseSizeTenths(FromQString(edit->text()), &pValues[i]))
+            continue;
+        MessageBox(this, std::string("Please enter a valid number in the '") + kSizeFields[i].name + "' box.", "Error",
+                   MB_OK | MB_ICONEXCLAMATION);
+        edit->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void CNewCoverDlg::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), Qt::white);
+}
+
+void CNewCoverDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OpenHelpFile();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }

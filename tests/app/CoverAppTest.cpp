@@ -8,6 +8,7 @@
 #include "ScriptedModalHost.h"
 #include "resource.h"
 
+#include <QAbstractButton>
 #include <gtest/gtest.h>
 
 namespace {

@@ -88,3 +88,16 @@ TEST(QtConvert, BytesAreUtf8OrElseWindows1252)
     EXPECT_TRUE(IsValidUtf8("plain"));
     EXPECT_FALSE(IsValidUtf8("\xe9t\xe9"));
 }
+
+TEST(QtConvert, FullFaceNamesAskForTheirStyle)
+{
+    LOGFONT lf = ArialFont(-10);
+    SetFaceName(lf, "Verdana Bold");
+    const QFont bold = ToQFont(lf);
+    EXPECT_EQ(bold.weight(), QFont::Bold);
+    EXPECT_EQ(bold.family(), QStringLiteral("Verdana"));
+    SetFaceName(lf, "Arial Bold Italic");
+    const QFont both = ToQFont(lf);
+    EXPECT_TRUE(both.italic());
+    EXPECT_EQ(both.weight(), QFont::Bold);
+}

@@ -1,0 +1,207 @@
+// The main window laid out for each kind of case, its views and its painting, run as the
+// program runs it with scripted answers.
+#include "ConfigFolder.h"
+#include "CoverMainDlg.h"
+#include "CoverSettings.h"
+#include "CoverState.h"
+#include "DVDCoverButton.h"
+#include "DialogUnits.h"
+#include "FlatButton.h"
+#include "HoverButton.h"
+#include "Resources.h"
+#include "ScriptedModalHost.h"
+#include "SlimlineCoverButton.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public testing::Test
+{
+protected:
+    void SetUp() override { InitProgramResources(); }
+
+    // Opens the window for a kind of case as the start-up loop does, and shows it.
+    void Open(CoverType type)
+    {
+        CCoverSettings settings;
+        settings.m_dwOption = static_cast<DWORD>(type);
+        settings.SaveValues();
+        host.AnswerDialog([](CDialog&) { return IDCANCEL; });
+        window.DoModal();
+        window.show();
+        QApplication::processEvents();
+    }
+    bool Visible(int id) const { return window.GetDlgItem(id)->isVisible(); }
+    int Left(int id) const { return window.GetDlgItem(id)->x(); }
+    QString Caption(int id) const { return window.Button(id)->text(); }
+
+    CTemporaryConfigFolder config;
+    CScriptedModalHost host;
+    CCoverMainDlg window;
+};
+
+} // namespace
+
+TEST_F(MainWindow, NewStandardCdOpensOnTheBackView)
+{
+    Open(StandardCD);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Sleevora"));
+    EXPECT_EQ(TheCover().covertype, StandardCD);
+    EXPECT_TRUE(window.Button(IDC_VIEW_BACK)->GetCheckState());
+    EXPECT_FALSE(window.Button(IDC_VIEW_FRONT)->GetCheckState());
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Back);
+    EXPECT_TRUE(Visible(IDC_EXTEND_IMAGE));
+    EXPECT_TRUE(window.Button(IDC_EXTEND_IMAGE)->GetCheckState());
+    EXPECT_TRUE(Visible(IDC_CHOOSE_IMAGE));
+    EXPECT_FALSE(Visible(IDC_CLEAR_IMAGE));
+    EXPECT_TRUE(Visible(IDC_CD_BACK_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_CD_FRONT_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_DVD_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_SLIMLINE_PREVIEW));
+    // The grey backdrop sits 2 pixels around the back preview.
+    EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(),
+              window.GetDlgItem(IDC_CD_BACK_PREVIEW)->geometry().adjusted(-2, -2, 2, 2));
+}
+
+TEST_F(MainWindow, ViewButtonsPressAgainWhenTheirViewIsShown)
+{
+    Open(StandardCD);
+    QTest::mouseClick(window.Button(IDC_VIEW_BACK), Qt::LeftButton);
+    EXPECT_TRUE(window.Button(IDC_VIEW_BACK)->GetCheckState());
+    EXPECT_TRUE(Visible(IDC_CD_BACK_PREVIEW));
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Back);
+
+    QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
+    QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
+    EXPECT_TRUE(window.Button(IDC_VIEW_FRONT)->GetCheckState());
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
+}
+
+TEST_F(MainWindow, FrontViewShowsClearImageOnlyForAFrontPicture)
+{
+    Open(StandardCD);
+    TheCover().bImagePath = "/pictures/back.jpg";
+    QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
+    EXPECT_TRUE(Visible(IDC_CHOOSE_IMAGE));
+    EXPECT_FALSE(Visible(IDC_CLEAR_IMAGE));
+    EXPECT_FALSE(Visible(IDC_EXTEND_IMAGE));
+    EXPECT_TRUE(Visible(IDC_CD_FRONT_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
+    EXPECT_FALSE(window.Button(IDC_VIEW_BACK)->GetCheckState());
+
+    QTest::mouseClick(window.Button(IDC_VIEW_BACK), Qt::LeftButton);
+    EXPECT_TRUE(Visible(IDC_CLEAR_IMAGE));
+    EXPECT_FALSE(Visible(IDC_CHOOSE_IMAGE));
+    EXPECT_TRUE(Visible(IDC_EXTEND_IMAGE));
+
+    TheCover().fImagePath = "/pictures/front.jpg";
+    QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
+    EXPECT_TRUE(Visible(IDC_CLEAR_IMAGE));
+}
+
+TEST_F(MainWindow, DvdCoverWidensTheWindowAndMovesTheRightColumn)
+{
+    Open(StandardDVD);
+    const QRect dvd = window.GetDlgItem(IDC_DVD_PREVIEW)->geometry();
+    EXPECT_EQ(window.width(), dvd.left() + dvd.width() + DialogUnitsToPixelsX(93) + 12);
+    for (const int id : {IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_TRACK_LISTING})
+        EXPECT_EQ(Left(id), 603) << id;
+    for (const int id : {IDC_CHOOSE_COLOR, IDC_FONT})
+        EXPECT_EQ(Left(id), 668) << id;
+    for (const int id : {IDC_HELP_BUTTON, IDC_EXIT, IDC_PRINT})
+        EXPECT_EQ(Left(id), 631) << id;
+    EXPECT_EQ(Left(IDC_EXTEND_IMAGE), 619);
+    EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->geometry().left(), 598);
+    EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->width(), 133);
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Cover Text"));
+    EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("DVD Cover"));
+    EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Print Spine?"));
+    EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
+    EXPECT_TRUE(Visible(IDC_DVD_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
+    EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(), dvd);
+    // The DVD cover button only presses itself again.
+    QTest::mouseClick(window.Button(IDC_VIEW_BACK), Qt::LeftButton);
+    EXPECT_TRUE(window.Button(IDC_VIEW_BACK)->GetCheckState());
+}
+
+TEST_F(MainWindow, SlimlineCoverHasItsOwnCaptions)
+{
+    Open(SlimlineCD);
+    EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("Slimline Cover"));
+    EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Extend image over spine?"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
+    EXPECT_TRUE(Visible(IDC_SLIMLINE_PREVIEW));
+    EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
+}
+
+TEST_F(MainWindow, ALoadedKindStartsAgainFromTheTemplate)
+{
+    Open(StandardDVD);
+    window.hide();
+    Open(StandardCD);
+    EXPECT_EQ(Left(IDC_CHOOSE_IMAGE), DialogUnitsToPixelsX(356));
+    EXPECT_EQ(window.width(), DialogUnitsToPixelsX(444));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_TRUE(Visible(IDC_VIEW_FRONT));
+}
+
+TEST_F(MainWindow, EnterAndEscapeDoNothing)
+{
+    Open(StandardCD);
+    window.Button(IDC_EXIT)->setFocus();
+    QTest::keyClick(window.Button(IDC_EXIT), Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Enter);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(host.Questions().empty());
+}
+
+TEST_F(MainWindow, CustomSizeKeepsTheTemplateLayout)
+{
+    Open(CustomSize);
+    EXPECT_TRUE(Visible(IDC_CD_FRONT_PREVIEW));
+    EXPECT_TRUE(Visible(IDC_CD_BACK_PREVIEW));
+    EXPECT_EQ(window.GetDlgItem(IDC_CD_FRONT_PREVIEW)->geometry().topLeft(),
+              QPoint(DialogUnitsToPixelsX(78), DialogUnitsToPixelsY(24)));
+    EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry().topLeft(),
+              QPoint(DialogUnitsToPixelsX(56), DialogUnitsToPixelsY(22)));
+}
+
+TEST_F(MainWindow, PaintingHandsThePreviewItsSizesAtTheScreenResolution)
+{
+    Open(StandardCD);
+    ASSERT_EQ(window.logicalDpiX(), 96);
+    window.repaint();
+    CMyFlatButton* back = window.CdBackPreview();
+    EXPECT_EQ(back->m_nWidth, 568);
+    EXPECT_EQ(back->m_nHeight, 444);
+    EXPECT_EQ(back->m_nSpineWidth, 24);
+    EXPECT_DOUBLE_EQ(back->m_dScaleX, static_cast<double>(back->width()) / 568);
+    EXPECT_DOUBLE_EQ(back->m_dScaleY, static_cast<double>(back->height()) / 444);
+
+    TheCover().fBGColor = RGB(10, 20, 30);
+    QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
+    window.repaint();
+    CMyFlatButton* front = window.CdFrontPreview();
+    EXPECT_EQ(front->m_nWidth, 454);
+    EXPECT_EQ(front->m_nHeight, 454);
+    EXPECT_EQ(front->m_nSpineWidth, 0);
+    EXPECT_EQ(front->m_crBackground, RGB(10, 20, 30)); // the cover of the moment
+}
+
+TEST_F(MainWindow, PaintingAfterAChangeDrawsTheNewCover)
+{
+    Open(StandardDVD);
+    TheCover().bBGColor = RGB(200, 0, 0);
+    window.DvdPreview()->update();
+    const QImage shot = window.grab().toImage();
+    const QRect dvd = window.GetDlgItem(IDC_DVD_PREVIEW)->geometry();
+    EXPECT_EQ(shot.pixelColor(dvd.left() + 30, dvd.center().y()), QColor(200, 0, 0));
+}

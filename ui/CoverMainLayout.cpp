@@ -1,0 +1,178 @@
+// The main window's layout for each kind of case: where the grey backdrop goes, the
+// wider window of a DVD cover, captions, images, tool tips and fonts.
+#include "CoverMainDlg.h"
+
+#include "DVDCoverButton.h"
+#include "FlatButton.h"
+#include "Help.h"
+#include "HoverButton.h"
+#include "QtConvert.h"
+#include "TransparentStatic.h"
+#include "resource.h"
+
+namespace {
+
+QRect Grown(const QRect& rect)
+{
+    return rect.adjusted(-2, -2, 2, 2);
+}
+
+struct ButtonLook
+{
+    int nId;
+    int nIcon;
+    const char* tip;
+};
+
+constexpr ButtonLook kIconButtons[] = {
+    {IDC_EXIT, IDI_EXIT, "Click here to exit."},
+    {IDC_CHOOSE_IMAGE, IDI_CHOOSE_IMAGE, "Click here to choose a background image for your cover."},
+    {IDC_CLEAR_IMAGE, IDI_CLEAR_IMAGE, "Click here to clear the background image."},
+    {IDC_PRINT, IDI_PRINT, "Click here to print your cover."},
+    {IDC_CHOOSE_COLOR, IDI_CHOOSE_COLOR, "Click here to change the background color of your cover."},
+    {IDC_TRACK_LISTING, IDI_TRACK_LISTING, "Click here to add a track listing and spine text to your cover."},
+    {IDC_FONT, IDI_FONT, "Click here to change the font and colour of your track listing and spine text."},
+    {IDC_HELP_BUTTON, IDI_HELP, "Click here if you need some help."},
+    {IDC_START_OVER, IDI_START_OVER, "Click here to create a new cover."},
+};
+
+constexpr ButtonLook kBitmapButtons[] = {
+    {IDC_SAVE, IDB_SAVE, "Click here to save your cover."},
+    {IDC_LOAD, IDB_LOAD, "Click here to load a cover you created previously."},
+};
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr const char* kWebAddress = "www.quorvane.example";
+constexpr const char* kWebLink = "https://www.quorvane.example/sleevora";
+constexpr const char* kVersionNotice = "Version 1.0   \xC2\xA9 2026 Quorvane. All rights reserved.\n"
+                                       "Please report problems or suggestions to support@quorvane.example";
+
+} // namespace
+
+void CCoverMainDlg::LayOutForCoverType(CoverType type)
+{
+    QWidget* backdrop = GetDlgItem(IDC_PREVIEW_BACKGROUND);
+    switch (type) {
+    case StandardCD:
+        backdrop->setGeometry(Grown(m_pCdBack->geometry()));
+        break;
+    case SlimlineCD:
+        backdrop->setGeometry(Grown(GetDlgItem(IDC_SLIMLINE_PREVIEW)->geometry()));
+        break;
+    case StandardDVD:
+    case SlimlineDVD:
+        backdrop->setGeometry(GetDlgItem(IDC_DVD_PREVIEW)->geometry());
+        WidenForDvd();
+        break;
+    default:
+        break;
+    }
+}
+
+// The DVD preview is wider than the CD ones: the window grows to its right and the
+// right-hand column of buttons moves to fixed pixel columns beside it.
+void CCoverMainDlg::WidenForDvd()
+{
+    const QRect dvd = GetDlgItem(IDC_DVD_PREVIEW)->geometry();
+    setFixedWidth(dvd.left() + dvd.width() + m_pRightColumn->width() + 12);
+    const auto moveTo = [this](int nId, int left) {
+        QWidget* control = GetDlgItem(nId);
+        control->move(left, control->y());
+    };
+    const auto spanTo = [this](int nId, int left, int right) {
+        QWidget* control = GetDlgItem(nId);
+        control->setGeometry(left, control->y(), right - left, control->height());
+    };
+    spanTo(IDC_IMAGE_FRAME, 598, 731);
+    for (const int id : {IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_TRACK_LISTING})
+        moveTo(id, 603);
+    for (const int id : {IDC_CHOOSE_COLOR, IDC_FONT})
+        moveTo(id, 668);
+    spanTo(IDC_HELP_FRAME, 626, 702);
+    spanTo(IDC_PRINT_FRAME, 625, 715);
+    spanTo(IDC_VERSION_NOTICE, m_pVersion->x(), 715);
+    for (const int id : {IDC_HELP_BUTTON, IDC_EXIT, IDC_PRINT})
+        moveTo(id, 631);
+    moveTo(IDC_EXTEND_IMAGE, 619);
+}
+
+void CCoverMainDlg::SetCaptions(CoverType type)
+{
+    switch (type) {
+    case StandardCD:
+        m_pViewBack->setText(QStringLiteral("VIEW BACK COVER"));
+        m_pViewFront->setText(QStringLiteral("VIEW FRONT COVER"));
+        m_pViewBack->show();
+        m_pViewFront->show();
+        break;
+    case SlimlineCD:
+        m_pExtend->setText(QStringLiteral("Extend image over spine?"));
+        m_pViewFront->hide();
+        m_pViewBack->setText(QStringLiteral("Slimline Cover"));
+        break;
+    case StandardDVD:
+    case SlimlineDVD:
+        m_pDvd->show();
+        m_pCdFront->hide();
+        m_pCdBack->hide();
+        m_pViewFront->hide();
+        m_pViewBack->setText(QStringLiteral("DVD Cover"));
+        Button(IDC_TRACK_LISTING)->setText(QStringLiteral("Cover Text"));
+        m_pExtend->setText(QStringLiteral("Print Spine?"));
+        break;
+    default:
+        break;
+    }
+}
+
+void CCoverMainDlg::SetUpButtons()
+{
+    for (const ButtonLook& look : kIconButtons) {
+        CHoverButton* button = Button(look.nId);
+        button->SetTipText(look.tip, true);
+        button->AssignIcon(look.nIcon);
+        button->SetContentLayout(1, true);
+        button->UseParentBackground(true);
+    }
+    for (const ButtonLook& look : kBitmapButtons) {
+        CHoverButton* button = Button(look.nId);
+        button->SetTipText(look.tip, true);
+        button->AssignBitmap(look.nIcon, kMagenta);
+        button->SetContentLayout(1, true);
+        button->SetPressShift(1, true);
+        button->UseParentBackground(true);
+    }
+    for (CHoverButton* toggle : {m_pViewFront, m_pViewBack, m_pExtend})
+        toggle->UseParentBackground(true);
+    CHoverButton* web = Button(IDC_WEB_LINK);
+    web->setText(QString::fromUtf8(kWebAddress));
+    web->UseParentBackground(true);
+    web->SetHoverCursor(IDC_HAND_CURSOR, true);
+    web->SetStateColor(1, RGB(0x00, 0x32, 0xFE), true);
+    web->SetStateColor(3, RGB(0x32, 0x32, 0xFE), true);
+    web->SetLink(kWebLink);
+    CHoverButton* help = Button(IDC_HELP_BUTTON);
+    help->SetOpenMaximized(false);
+    help->SetLink(HelpFilePath().c_str());
+    m_pVersion->SetTextColor(RGB(0, 0, 0));
+    m_pVersion->SetWindowText(kVersionNotice);
+}
+
+void CCoverMainDlg::SetUpFonts()
+{
+    CFont link;
+    link.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 1, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
+    m_linkFont = ToQFont(link.LogFont());
+    CFont regular;
+    regular.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
+    m_regularLinkFont = ToQFont(regular.LogFont());
+    CFont buttons;
+    buttons.CreatePointFont(75, "Verdana Bold");
+    m_buttonFont = ToQFont(buttons.LogFont());
+    Button(IDC_WEB_LINK)->setFont(m_linkFont);
+    m_pVersion->setFont(m_regularLinkFont);
+    for (const int id : {IDC_PRINT, IDC_EXIT, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_CHOOSE_COLOR, IDC_TRACK_LISTING,
+                         IDC_FONT, IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE, IDC_HELP_BUTTON, IDC_START_OVER,
+                         IDC_SAVE, IDC_LOAD})
+        Button(id)->setFont(m_buttonFont);
+}

@@ -1,0 +1,94 @@
+// The main window's painting and its front and back views. The window paints itself white
+// and hands the cover of the moment to the preview on screen: a preview always has the
+// window repaint the area under it before it draws (see CCoverButton::DrawItem), so what
+// it draws is never older than that repaint.
+#include "CoverMainDlg.h"
+
+#include "CoverGeometry.h"
+#include "CoverRenderers.h"
+#include "DVDCoverButton.h"
+#include "FlatButton.h"
+#include "HoverButton.h"
+#include "SlimlineCoverButton.h"
+#include "resource.h"
+
+#include <QPainter>
+
+namespace {
+
+// Scale factors from the full-size image to the preview control.
+template <typename Renderer> void SetPreviewScale(Renderer& renderer)
+{
+    renderer.m_dScaleY = renderer.m_nHeight > 0 ? static_cast<double>(renderer.height()) / renderer.m_nHeight : 1.0;
+    renderer.m_dScaleX = renderer.m_nWidth > 0 ? static_cast<double>(renderer.width()) / renderer.m_nWidth : 1.0;
+}
+
+} // namespace
+
+void CCoverMainDlg::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), Qt::white);
+    FillVisiblePreview();
+}
+
+void CCoverMainDlg::FillVisiblePreview()
+{
+    const int ppi = logicalDpiX();
+    const CoverState& cover = TheCover();
+    switch (cover.covertype) {
+    case StandardCD: {
+        const CoverSide side = CurrentSide();
+        CMyFlatButton& renderer = side == CoverSide::Front ? *m_pCdFront : *m_pCdBack;
+        FillCdRenderer(renderer, cover, TheGeometry(), side, ppi);
+        SetPreviewScale(renderer);
+        break;
+    }
+    case StandardDVD:
+    case SlimlineDVD:
+        FillDvdRenderer(*m_pDvd, cover, TheGeometry(), ppi);
+        SetPreviewScale(*m_pDvd);
+        break;
+    case SlimlineCD:
+        FillSlimlineRenderer(*m_pSlimline, cover, TheGeometry(), ppi);
+        SetPreviewScale(*m_pSlimline);
+        break;
+    default:
+        break;
+    }
+}
+
+void CCoverMainDlg::ShowImageButtonFor(const std::string& strImagePath)
+{
+    const bool hasPicture = !strImagePath.empty();
+    Button(IDC_CLEAR_IMAGE)->setVisible(hasPicture);
+    Button(IDC_CHOOSE_IMAGE)->setVisible(!hasPicture);
+}
+
+// The view buttons have toggled themselves before these run; pressing the view already
+// shown only presses it again.
+void CCoverMainDlg::OnViewFront()
+{
+    if (!m_pViewFront->GetCheckState()) {
+        m_pViewFront->SetCheckState(true, true);
+        return;
+    }
+    ShowImageButtonFor(TheCover().fImagePath);
+    m_pCdFront->show();
+    m_pCdBack->hide();
+    m_pViewBack->SetCheckState(false, true);
+    m_pExtend->hide();
+    m_pCdFront->update();
+}
+
+void CCoverMainDlg::OnViewBack()
+{
+    if (!m_pViewBack->GetCheckState()) {
+        m_pViewBack->SetCheckState(true, true);
+        return;
+    }
+    ShowImageButtonFor(TheCover().bImagePath);
+    m_pCdFront->hide();
+    m_pCdBack->show();
+    m_pViewFront->SetCheckState(false, true);
+    m_pExtend->show();
+}
