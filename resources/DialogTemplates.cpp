@@ -83,3 +83,26 @@ const DialogTemplate& NewCoverTemplate()
         }};
     return dialog;
 }
+
+const DialogTemplate& AboutTemplate()
+{
+    static const DialogTemplate dialog{
+        IDD_ABOUT,
+        "About Sleevora",
+        235,
+        99,
+        {
+            {IDC_STATIC, ControlClass::Static, nullptr, SS_ICON | WS_VISIBLE, 11, 17, 20, 20, IDI_APPLICATION_ICON},
+            {IDC_STATIC, ControlClass::Static, "Sleevora Version 1.0", SS_NOPREFIX | WS_VISIBLE, 40, 10, 119, 8},
+            {IDC_STATIC, ControlClass::Static, "\xC2\xA9 2026 Quorvane. All rights reserved.", WS_VISIBLE, 40, 25,
+             150, 16},
+            {IDOK, ControlClass::Button, "OK", BS_DEFPUSHBUTTON | WS_GROUP | kVisibleTab, 178, 7, 50, 14},
+            {IDC_STATIC, ControlClass::Static,
+             "This software uses the FreeImage open source image library (freeimage.sourceforge.io). Its licence is "
+             "in the file 'freeimage-license.txt' in the installation folder.",
+             WS_VISIBLE, 40, 46, 188, 37},
+            {IDC_STATIC, ControlClass::Static, "Thanks to everyone who tried the early versions.", WS_VISIBLE, 40,
+             83, 180, 8},
+        }};
+    return dialog;
+}

@@ -5,3 +5,4 @@
 
 const DialogTemplate& MainWindowTemplate(); // template 9
 const DialogTemplate& NewCoverTemplate();   // template 102
+const DialogTemplate& AboutTemplate();      // template 100

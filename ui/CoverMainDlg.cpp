@@ -1,5 +1,6 @@
 #include "CoverMainDlg.h"
 
+#include "AboutDlg.h"
 #include "CoverGeometry.h"
 #include "CoverRenderers.h"
 #include "CoverSettings.h"
@@ -192,10 +193,15 @@ void CCoverMainDlg::keyPressEvent(QKeyEvent* event)
 void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnAbout(); });
+    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     menu.exec(event->globalPos());
 }
 
-void CCoverMainDlg::OnAbout()
+void CCoverMainDlg::OnSysCommand(UINT nId)
 {
+    // The window's own commands are 16 to 31; the About box is the one there is.
+    if (nId >= IDM_ABOUTBOX && nId < 32) {
+        CAboutDlg about(this);
+        about.DoModal();
+    }
 }

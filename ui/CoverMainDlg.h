@@ -26,6 +26,8 @@ public:
 
     BOOL OnInitDialog() override;
     void OnCancel() override;
+    // A command of the window's own menu: the About box.
+    void OnSysCommand(UINT nId);
 
     // The side the side-dependent commands change: the front exactly while
     // "VIEW FRONT COVER" is pressed.
@@ -66,7 +68,6 @@ private:
     void LoadCoverFile();
     void OnStartOver();
     void OnHelp();
-    void OnAbout();
 
     CHoverButton* m_pExtend = nullptr;
     CHoverButton* m_pViewFront = nullptr;

@@ -205,3 +205,14 @@ TEST_F(MainWindow, PaintingAfterAChangeDrawsTheNewCover)
     const QRect dvd = window.GetDlgItem(IDC_DVD_PREVIEW)->geometry();
     EXPECT_EQ(shot.pixelColor(dvd.left() + 30, dvd.center().y()), QColor(200, 0, 0));
 }
+
+TEST_F(MainWindow, TheWindowMenuOpensTheAboutBox)
+{
+    Open(StandardCD);
+    host.AnswerDialog([](CDialog& about) {
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("About Sleevora"));
+        return IDOK;
+    });
+    window.OnSysCommand(IDM_ABOUTBOX);
+    EXPECT_EQ(host.DialogsRun().back(), "CAboutDlg");
+}
