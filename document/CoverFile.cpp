@@ -1,0 +1,267 @@
+#include "CoverFile.h"
+
+#include "CoverFileFormat.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+const char* const kInvalidCoverTitle = "Invalid File";
+const char* const kInvalidCoverText =
+    "Unable to load a cover from the file you specified.\n\n"
+    "Please ensure the file are attempting to load was created using Sleevora.";
+const char* const kCoverFileErrorTitle = "Error";
+
+namespace {
+
+// Paths are bytes in the system's encoding; Qt's own conversion keeps them so.
+QString FileName(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string SideWord(CoverSide side)
+{
+    return side == CoverSide::Front ? "front" : "back";
+}
+
+std::string NotSaved(const std::string& path, const std::string& why)
+{
+    return "The cover could not be saved to " + Quoted(path) + ": " + why;
+}
+
+// The cover file as it will be written, and where its two pictures lie in it.
+struct AssembledCover
+{
+    QByteArray bytes;
+    qsizetype nFrontStart = 0;
+    qsizetype nFrontSize = 0;
+    qsizetype nBackStart = 0;
+    qsizetype nBackSize = 0;
+};
+
+qint64 PictureSize(const std::string& path)
+{
+    return path.empty() ? 0 : QFileInfo(FileName(path)).size();
+}
+
+// Appends a picture file's bytes unchanged. A picture that cannot be opened or read adds
+// nothing, and the reason is handed back.
+bool AppendPicture(QByteArray& bytes, const std::string& path, std::string& strReason)
+{
+    if (path.empty())
+        return true;
+    QFile picture(FileName(path));
+    if (!picture.open(QIODevice::ReadOnly)) {
+        strReason = picture.errorString().toStdString();
+        return false;
+    }
+    // Read straight into the cover's buffer: the pictures are the bulk of the file.
+    const qsizetype at = bytes.size();
+    const qint64 size = picture.size();
+    bytes.resize(at + size);
+    const qint64 got = picture.read(bytes.data() + at, size);
+    if (got < 0) {
+        bytes.resize(at);
+        strReason = picture.errorString().toStdString();
+        return false;
+    }
+    bytes.resize(at + got);
+    // Whatever the file holds beyond the size it had when opened (one that is still being
+    // written, or one that reports no size) is read too.
+    const QByteArray rest = picture.readAll();
+    if (picture.error() != QFileDevice::NoError) {
+        bytes.resize(at);
+        strReason = picture.errorString().toStdString();
+        return false;
+    }
+    bytes.append(rest);
+    return true;
+}
+
+// Adds one picture section; an unreadable picture is left out and recorded in the result.
+void AppendPictureSection(AssembledCover& file, CoverSide side, const std::string& path,
+                          CoverSaveResult& result)
+{
+    const bool front = side == CoverSide::Front;
+    const std::string_view open = front ? kFrontPictureMarker : kBackPictureMarker;
+    const std::string_view close = front ? kFrontPictureEndMarker : kBackPictureEndMarker;
+    file.bytes.append(open.data(), static_cast<qsizetype>(open.size()));
+    const qsizetype start = file.bytes.size();
+    std::string reason;
+    if (!AppendPicture(file.bytes, path, reason)) {
+        result.unreadablePictures.push_back(path);
+        result.strWarning += (result.strWarning.empty() ? "" : "\n") + std::string("The ") + SideWord(side) +
+                             " picture " + Quoted(path) + " could not be read (" + reason +
+                             "), so the cover was saved without it.";
+    }
+    (front ? file.nFrontStart : file.nBackStart) = start;
+    (front ? file.nFrontSize : file.nBackSize) = file.bytes.size() - start;
+    file.bytes.append(close.data(), static_cast<qsizetype>(close.size()));
+}
+
+AssembledCover AssembleCoverFile(const std::string& header, const CoverState& cover, CoverSaveResult& result)
+{
+    AssembledCover file;
+    file.bytes.reserve(static_cast<qsizetype>(header.size()) + 38 + PictureSize(cover.fImagePath) +
+                       PictureSize(cover.bImagePath));
+    file.bytes.append(header.data(), static_cast<qsizetype>(header.size()));
+    AppendPictureSection(file, CoverSide::Front, cover.fImagePath, result);
+    AppendPictureSection(file, CoverSide::Back, cover.bImagePath, result);
+    return file;
+}
+
+// Reads the assembled file back as a load would and checks that both pictures come out
+// where they were put; when one does not, names the picture and the marker it holds.
+std::string CheckPictures(const AssembledCover& file, const CoverState& cover, const std::string& path)
+{
+    const std::string_view bytes(file.bytes.constData(), static_cast<size_t>(file.bytes.size()));
+    const CoverFileParts parts = SplitCoverFile(bytes);
+    if (parts.frontPicture.data() == bytes.data() + file.nFrontStart &&
+        parts.frontPicture.size() == static_cast<size_t>(file.nFrontSize) &&
+        parts.backPicture.data() == bytes.data() + file.nBackStart &&
+        parts.backPicture.size() == static_cast<size_t>(file.nBackSize))
+        return {};
+    for (CoverSide side : {CoverSide::Front, CoverSide::Back}) {
+        const bool front = side == CoverSide::Front;
+        const std::string_view picture =
+            bytes.substr(static_cast<size_t>(front ? file.nFrontStart : file.nBackStart),
+                         static_cast<size_t>(front ? file.nFrontSize : file.nBackSize));
+        const std::string_view marker = FindPictureFault(picture, side);
+        if (!marker.empty())
+            return NotSaved(path, "the " + SideWord(side) + " picture " +
+                                      Quoted(front ? cover.fImagePath : cover.bImagePath) +
+                                      " contains the bytes " + Quoted(std::string(marker)) +
+                                      ", which a cover file cannot store.\n\n" + "Choose another " +
+                                      SideWord(side) + " picture and save again.");
+    }
+    return NotSaved(path, "its pictures would not read back unchanged.");
+}
+
+// Writes all the bytes. A write can stop short without an error (a file size limit, a disk
+// that fills up): writing on from there either finishes or fails with the reason.
+bool WriteAll(QFileDevice& out, const char* data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 written = out.write(data + done, size - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+std::string Reason(const QFileDevice& file)
+{
+    return file.error() == QFileDevice::NoError ? std::string("the file could not be written whole")
+                                                : file.errorString().toStdString();
+}
+
+// Replaces the file only once the whole new content is on disk; until then a file already
+// under the name stays as it was, and a failed attempt leaves nothing behind.
+std::string WriteWhole(const std::string& path, const QByteArray& bytes)
+{
+    QSaveFile out(FileName(path));
+    std::string reason;
+    if (!out.open(QIODevice::WriteOnly) || !WriteAll(out, bytes.constData(), bytes.size()))
+        reason = Reason(out);
+    else if (!out.commit())
+        reason = Reason(out);
+    if (reason.empty())
+        return {};
+    return NotSaved(path,
+                    reason + ".\n\nNothing was written; a file already saved under this name is unchanged.");
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+bool WriteExtractedPicture(const std::string& path, std::string_view bytes)
+{
+    QFile out(FileName(path));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = WriteAll(out, bytes.data(), static_cast<qint64>(bytes.size()));
+    out.close();
+    return written && out.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+CoverSaveResult WriteCoverFile(const std::string& strPath, const CoverState& cover)
+{
+    CoverSaveResult result;
+    const std::string header = BuildCoverHeader(cover);
+    const CoverStorageFault fault = CheckCoverHeader(cover, header);
+    if (!fault.strField.empty()) {
+        result.strError =
+            NotSaved(strPath, "the " + fault.strField + " contains " + fault.strCharacters +
+                                  ", which a cover file cannot store.\n\nRemove these characters from the " +
+                                  fault.strField + " and save again.");
+        return result;
+    }
+    const AssembledCover file = AssembleCoverFile(header, cover, result);
+    result.strError = CheckPictures(file, cover, strPath);
+    if (result.strError.empty())
+        result.strError = WriteWhole(strPath, file.bytes);
+    result.bWritten = result.strError.empty();
+    if (!result.bWritten)
+        result.strWarning.clear();
+    return result;
+}
+
+CoverLoadResult ReadCoverFile(const std::string& strPath, CoverState& cover, const std::string& strFolder)
+{
+    CoverLoadResult result;
+    const QString name = FileName(strPath);
+    if (!QFileInfo::exists(name))
+        return result;
+    QFile file(name);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        result.status = CoverLoadStatus::Unreadable;
+        result.strError = "The cover file " + Quoted(strPath) +
+                          " could not be read: " + file.errorString().toStdString() + ".";
+        return result;
+    }
+    file.close();
+    return ReadCoverBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), cover,
+                          strFolder);
+}
+
+CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder)
+{
+    CoverLoadResult result;
+    const CoverFileParts parts = SplitCoverFile(bytes);
+    if (!parts.bHasHeader) {
+        result.status = CoverLoadStatus::NotACover;
+        return result;
+    }
+    ApplyCoverHeader(parts.header, cover);
+    result.strFrontFile = JoinPath(strFolder, "tmpfront" + PictureExtension(parts.header, "fImagePath"));
+    result.strBackFile = JoinPath(strFolder, "tmpback" + PictureExtension(parts.header, "bImagePath"));
+    // Both files are written on every load, empty for a side without a picture: the folder
+    // then always holds the pictures of the cover loaded last.
+    if (!WriteExtractedPicture(result.strFrontFile, parts.frontPicture))
+        result.unwritableFiles.push_back(result.strFrontFile);
+    if (!WriteExtractedPicture(result.strBackFile, parts.backPicture))
+        result.unwritableFiles.push_back(result.strBackFile);
+    cover.fImagePath = parts.frontPicture.empty() ? std::string() : result.strFrontFile;
+    cover.bImagePath = parts.backPicture.empty() ? std::string() : result.strBackFile;
+    cover.coverChanged = false;
+    result.status = CoverLoadStatus::Loaded;
+    return result;
+}

@@ -1,0 +1,65 @@
+// Saving a cover to a cover file and loading one back, without any window: the main window
+// asks for the file names, shows the messages these functions hand back and redraws.
+#pragma once
+
+#include "CoverState.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The message the main window shows, with an OK button and the exclamation icon, when a
+// file holds no cover.
+extern const char* const kInvalidCoverTitle; // "Invalid File"
+extern const char* const kInvalidCoverText;
+// The title of the messages below.
+extern const char* const kCoverFileErrorTitle; // "Error"
+
+struct CoverSaveResult
+{
+    // The file now holds the cover. When false nothing was written and a file that stood
+    // under the name before is unchanged; the cover stays marked changed.
+    bool bWritten = false;
+    // Why nothing was written, naming the file and the reason; empty when written.
+    std::string strError;
+    // Picture files that could not be read: the cover was saved without them.
+    std::vector<std::string> unreadablePictures;
+    // One line per unreadable picture, naming it and why, for a message after a save that
+    // wrote its file; empty when both pictures were read.
+    std::string strWarning;
+};
+
+// Writes the cover and its two pictures to strPath (the name as the user confirmed it,
+// ".slv" already added), replacing the file only once the whole new one is on disk. Nothing
+// is written when a text of the cover or a picture's bytes would not read back the same.
+CoverSaveResult WriteCoverFile(const std::string& strPath, const CoverState& cover);
+
+enum class CoverLoadStatus
+{
+    Loaded,
+    Missing,    // no file of that name: no message
+    NotACover,  // no "[END]" before the first NUL byte: kInvalidCoverText
+    Unreadable, // the file is there but could not be read: strError
+};
+
+struct CoverLoadResult
+{
+    CoverLoadStatus status = CoverLoadStatus::Missing;
+    std::string strError;
+    // The extracted pictures: folder + "/tmpfront" + extension and folder + "/tmpback" +
+    // extension, written on every load, empty when the side has no picture. Set when loaded.
+    std::string strFrontFile;
+    std::string strBackFile;
+    // Extracted picture files that could not be written; the cover's picture paths point
+    // at them all the same, and the previews draw no picture for a missing file.
+    std::vector<std::string> unwritableFiles;
+};
+
+// Loads a cover file into a cover that the caller has just reset, extracting the pictures
+// into strFolder and pointing the picture paths at them. Borders and spine switches keep the
+// reset's values; coverChanged ends false. Storing the loaded cover type as the "Option"
+// setting is left to the caller.
+CoverLoadResult ReadCoverFile(const std::string& strPath, CoverState& cover, const std::string& strFolder);
+
+// The same over bytes already in memory (the file's whole content).
+CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder);

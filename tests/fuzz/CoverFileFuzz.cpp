@@ -1,0 +1,138 @@
+// Feeds any bytes to the cover file reader, as if a user had picked them to load, and checks
+// what must hold whatever the bytes: no crash or undefined behaviour, extracted pictures only
+// inside the extraction folder, face names terminated, and a cover that the storage check
+// accepts saving reads back the same, pictures included.
+#include "CoverFile.h"
+#include "CoverFileFormat.h"
+
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "cover file fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+const std::string& Folder(int which)
+{
+    static QTemporaryDir dirs[2];
+    static const std::string paths[2] = {dirs[0].path().toStdString(), dirs[1].path().toStdString()};
+    return paths[which];
+}
+
+std::string Face(const LOGFONT& lf)
+{
+    Require(strnlen(lf.lfFaceName, LF_FACESIZE) < LF_FACESIZE, "face name without terminator");
+    return lf.lfFaceName;
+}
+
+bool SameFont(const LOGFONT& a, const LOGFONT& b)
+{
+    return Face(a) == Face(b) && a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight &&
+           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut;
+}
+
+bool SameCover(const CoverState& a, const CoverState& b)
+{
+    return a.covertype == b.covertype && a.fBGColor == b.fBGColor && a.bBGColor == b.bBGColor &&
+           a.fCoverText == b.fCoverText && a.bCoverText == b.bCoverText && a.fCoverTitle == b.fCoverTitle &&
+           a.bCoverTitle == b.bCoverTitle && a.fCoverTextFontName == b.fCoverTextFontName &&
+           a.bCoverTextFontName == b.bCoverTextFontName && a.fCoverTextColor == b.fCoverTextColor &&
+           a.bCoverTextColor == b.bCoverTextColor && SameFont(a.fCoverTextFont, b.fCoverTextFont) &&
+           SameFont(a.bCoverTextFont, b.bCoverTextFont) &&
+           a.bFrontPrintOverSpines == b.bFrontPrintOverSpines &&
+           a.bBackPrintOverSpines == b.bBackPrintOverSpines &&
+           a.frontCoverSpineText == b.frontCoverSpineText && a.backCoverSpineText == b.backCoverSpineText;
+}
+
+CoverState ResetCover()
+{
+    CoverState cover;
+    cover.ResetToDefaults(96, StandardCD);
+    return cover;
+}
+
+// The extracted file lies directly in the folder and is named prefix + a plain extension.
+void RequireInsideFolder(const std::string& file, const std::string& folder, const std::string& prefix)
+{
+    const std::string start = folder + "/" + prefix + ".";
+    Require(file.compare(0, start.size(), start) == 0, "extracted picture outside the folder or misnamed");
+    Require(file.find('/', start.size()) == std::string::npos, "extension holds a separator");
+    Require(file.size() - start.size() >= 1 && file.size() - start.size() <= 15, "extension length");
+}
+
+// A picture as FindMarker finds each of its markers on its own: what the reader's one-pass
+// search for all four must agree with.
+std::string_view PictureByFindMarker(std::string_view bytes, const char* open, const char* close)
+{
+    const long count = static_cast<long>(bytes.size());
+    const long start = FindMarker(bytes.data(), count, open);
+    const long end = FindMarker(bytes.data(), count, close);
+    const long first = start + static_cast<long>(std::strlen(open));
+    if (start < 0 || end < first)
+        return {};
+    return bytes.substr(static_cast<size_t>(first), static_cast<size_t>(end - first));
+}
+
+bool SameSpan(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && (a.empty() || a.data() == b.data());
+}
+
+// Writes the loaded cover as a save would (header and both pictures) and loads it again.
+void RequireRoundTrip(const CoverState& loaded, std::string_view front, std::string_view back)
+{
+    const std::string header = BuildCoverHeader(loaded);
+    const CoverStorageFault fault = CheckCoverHeader(loaded, header);
+    if (!fault.strField.empty()) {
+        Require(fault.strField != "cover's text", "refused without naming the field");
+        Require(!fault.strCharacters.empty(), "refused without naming the characters");
+        return;
+    }
+    if (!FindPictureFault(front, CoverSide::Front).empty() ||
+        !FindPictureFault(back, CoverSide::Back).empty())
+        return;
+    std::string file = header;
+    file.append(kFrontPictureMarker).append(front).append(kFrontPictureEndMarker);
+    file.append(kBackPictureMarker).append(back).append(kBackPictureEndMarker);
+    const CoverFileParts parts = SplitCoverFile(file);
+    Require(parts.frontPicture == front && parts.backPicture == back, "pictures moved on the way back");
+    CoverState again = ResetCover();
+    const CoverLoadResult result = ReadCoverBytes(file, again, Folder(1));
+    Require(result.status == CoverLoadStatus::Loaded, "saved cover does not load");
+    Require(SameCover(loaded, again), "accepted cover reads back different");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CoverState cover = ResetCover();
+    const CoverLoadResult result = ReadCoverBytes(bytes, cover, Folder(0));
+    if (result.status != CoverLoadStatus::Loaded)
+        return 0;
+    Require(result.unwritableFiles.empty(), "extraction into the private folder failed");
+    RequireInsideFolder(result.strFrontFile, Folder(0), "tmpfront");
+    RequireInsideFolder(result.strBackFile, Folder(0), "tmpback");
+    Require(cover.fImagePath.empty() || cover.fImagePath == result.strFrontFile, "front path");
+    Require(cover.bImagePath.empty() || cover.bImagePath == result.strBackFile, "back path");
+    Require(cover.fShowBorder && cover.bShowBorder && !cover.frontCoverSpinesOn && cover.backCoverSpinesOn,
+            "switches that are never read changed");
+    const CoverFileParts parts = SplitCoverFile(bytes);
+    Require(SameSpan(parts.frontPicture, PictureByFindMarker(bytes, "[IMAGE1]", "[ENDIMAGE1]")),
+            "front section");
+    Require(SameSpan(parts.backPicture, PictureByFindMarker(bytes, "[IMAGE2]", "[ENDIMAGE2]")),
+            "back section");
+    RequireRoundTrip(cover, parts.frontPicture, parts.backPicture);
+    return 0;
+}
