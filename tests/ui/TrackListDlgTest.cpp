@@ -1,0 +1,354 @@
+// The track listing dialog run as the program runs it, driven with the mouse and keyboard.
+#include "TrackListDlg.h"
+#include "DialogUnits.h"
+#include "EditGrid.h"
+#include "GridCellEdit.h"
+#include "Help.h"
+#include "ScriptedModalHost.h"
+#include "TrackListing.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the desktop and remembers the files it was asked to open.
+class CFileOpener : public QObject
+{
+    Q_OBJECT
+
+public:
+    CFileOpener() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~CFileOpener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+std::string Numbered(int count)
+{
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back({std::to_string(i) + ".", "Track " + std::to_string(i), std::to_string(i) + ":00"});
+    return EncodeTrackListing(rows);
+}
+
+class TrackListDialog : public testing::Test
+{
+protected:
+    // Opens the dialog through the modal host, as the command does, and leaves it on screen.
+    void Open(const std::string& listing, bool showSpine = true, const std::string& spine = "")
+    {
+        dialog.m_strListing = listing;
+        dialog.m_strSpine = spine;
+        dialog.m_bShowSpine = showSpine;
+        host.AnswerDialog(IDCANCEL);
+        dialog.DoModal();
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QApplication::processEvents();
+    }
+    CEditGrid& Grid() const { return *dialog.Grid(); }
+    CGridCellEdit& EditBox() const { return *Grid().EditBox(); }
+    std::string Cell(LONG row, LONG col) const { return Grid().GetTextMatrix(row, col); }
+    std::vector<std::string> Column(LONG col) const
+    {
+        std::vector<std::string> cells;
+        for (LONG row = 1; row < Grid().GetRows(); ++row)
+            cells.push_back(Cell(row, col));
+        return cells;
+    }
+    void ClickCell(LONG row, LONG col)
+    {
+        const QRect cell = Grid().visualRect(Grid().model()->index(row - 1, col - 1));
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void Click(int id) { QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton); }
+    void SetCurrent(LONG row, LONG col)
+    {
+        Grid().SetRow(row);
+        Grid().SetCol(col);
+    }
+
+    CScriptedModalHost host;
+    CTrackListDlg dialog;
+};
+
+using Strings = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(TrackListDialog, IsBuiltFromItsTemplate)
+{
+    Open("");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Cover Text/Track Listing"));
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_TRUE(qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->isDefault());
+    const CRect place = DialogUnitRect(7, 45, 247, 162);
+    EXPECT_EQ(Grid().geometry(), QRect(place.left, place.top, place.Width(), place.Height()));
+    EXPECT_EQ(Grid().model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("No."));
+    EXPECT_EQ(Grid().model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Title."));
+    EXPECT_EQ(Grid().model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Length"));
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) // every label shows its whole text on one line
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+            << label->text().toStdString();
+}
+
+TEST_F(TrackListDialog, AnEmptyTextGivesEightNumberedRowsThatOkStoresAtOnce)
+{
+    Open("");
+    EXPECT_EQ(Grid().GetRows(), 9);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8."}));
+    Click(IDOK);
+    EXPECT_EQ(dialog.result(), IDOK);
+    std::string expected;
+    for (int i = 1; i <= 8; ++i)
+        expected += "[DELIM]" + std::to_string(i) + ".[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r";
+    EXPECT_EQ(dialog.m_strListing, expected);
+    EXPECT_EQ(dialog.m_strListingBefore, "");
+}
+
+TEST_F(TrackListDialog, AListingOpensWithExactlyItsRowsAndOkWritesItBackUnchanged)
+{
+    for (const int count : {12, 2, 1}) {
+        Open(Numbered(count));
+        EXPECT_EQ(Grid().GetRows(), count + 1) << count;
+        EXPECT_EQ(Cell(count, 1), std::to_string(count) + ".");
+        EXPECT_EQ(Cell(count, 2), "Track " + std::to_string(count));
+        EXPECT_EQ(Cell(count, 3), std::to_string(count) + ":00");
+        dialog.OnOK();
+        EXPECT_EQ(dialog.m_strListing, Numbered(count)) << count;
+    }
+}
+
+TEST_F(TrackListDialog, ALastCellWithoutItsCloseRunsToTheEndOfTheText)
+{
+    Open("[DELIM]1.[/DELIM][DELIM]Harbour Lights[/DELIM][DELIM]3:41[/DELIM]\n\r[DELIM]2.[/DELIM][DELIM]Paper "
+         "Bo");
+    EXPECT_EQ(Grid().GetRows(), 3);
+    EXPECT_EQ(Cell(2, 2), "Paper Bo");
+    EXPECT_EQ(Cell(2, 3), "");
+}
+
+TEST_F(TrackListDialog, ATextWithoutCellsOpensWithOneEmptyRow)
+{
+    Open("Liner notes typed\r\nas plain text");
+    EXPECT_EQ(Grid().GetRows(), 2);
+    EXPECT_EQ(Column(1), Strings{""});
+    EXPECT_EQ(Column(2), Strings{""});
+    dialog.OnOK();
+    EXPECT_EQ(dialog.m_strListing, "[DELIM][/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r");
+}
+
+TEST_F(TrackListDialog, InsertTrackAddsARowAboveTheCurrentOneAndRenumbers)
+{
+    Open(Numbered(5));
+    SetCurrent(3, 1);
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5.", "6."}));
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2", "", "Track 3", "Track 4", "Track 5"}));
+    EXPECT_EQ(Grid().GetRow(), 3);
+}
+
+TEST_F(TrackListDialog, InsertTrackOnTheLastRowAddsTheRowBelowIt)
+{
+    Open(Numbered(5));
+    SetCurrent(5, 2);
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5.", "6."}));
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2", "Track 3", "Track 4", "Track 5", ""}));
+    EXPECT_EQ(Grid().GetRow(), 6);
+}
+
+TEST_F(TrackListDialog, NumbersThatAreNotDigitsAndDotsStopTheRenumbering)
+{
+    for (const char* odd : {"A1", "Bonus"}) {
+        Open(EncodeTrackListing({{"1.", "Intro", ""}, {odd, "Hidden", ""}, {"3.", "Outro", ""}}));
+        SetCurrent(1, 2);
+        Click(IDC_INSERT_TRACK);
+        EXPECT_EQ(Column(1), (Strings{"", "1.", odd, "3."})) << odd;
+        SetCurrent(2, 2);
+        Click(IDC_REMOVE_TRACK);
+        EXPECT_EQ(Column(1), (Strings{"", odd, "3."})) << odd;
+    }
+}
+
+TEST_F(TrackListDialog, TheLastRowsNumberIsNotChecked)
+{
+    Open(EncodeTrackListing({{"1.", "a", ""}, {"2.", "b", ""}, {"x", "c", ""}}));
+    SetCurrent(1, 1);
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4."}));
+    EXPECT_EQ(Column(2), (Strings{"", "a", "b", "c"}));
+    EXPECT_EQ(Grid().GetRow(), 1);
+}
+
+TEST_F(TrackListDialog, RemoveTrackDeletesTheCurrentRowAndRenumbers)
+{
+    Open(Numbered(3));
+    SetCurrent(2, 3);
+    Click(IDC_REMOVE_TRACK);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2."}));
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 3"}));
+    EXPECT_EQ(Grid().GetRow(), 2);
+    // Removing the last row leaves the new last row current.
+    Click(IDC_REMOVE_TRACK);
+    EXPECT_EQ(Column(2), (Strings{"Track 1"}));
+    EXPECT_EQ(Grid().GetRow(), 1);
+}
+
+TEST_F(TrackListDialog, RemoveTrackOnTheOnlyRowEmptiesIt)
+{
+    Open(EncodeTrackListing({{"Bonus", "Hidden Track", "9:59"}}));
+    Click(IDC_REMOVE_TRACK);
+    EXPECT_EQ(Grid().GetRows(), 2);
+    EXPECT_EQ(Column(2), Strings{""});
+    EXPECT_EQ(Column(3), Strings{""});
+    EXPECT_EQ(Column(1), Strings{"1."}); // numbered again, as a new listing is
+}
+
+TEST_F(TrackListDialog, RenumberingWritesTheNumbersWhateverColumnIsCurrent)
+{
+    Open(EncodeTrackListing({{"7.", "a", "1:00"}, {"9.", "b", "2:00"}, {"11.", "c", "3:00"}}));
+    ClickCell(2, 2);
+    QTest::keyClick(&EditBox(), Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(Grid().GetCol(), 2);
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4."}));
+    EXPECT_EQ(Column(2), (Strings{"a", "", "b", "c"}));
+    EXPECT_EQ(Column(3), (Strings{"1:00", "", "2:00", "3:00"}));
+}
+
+TEST_F(TrackListDialog, EnterStartsAnEditAndEnterAgainStoresIt)
+{
+    Open(Numbered(3));
+    SetCurrent(2, 2);
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    ASSERT_TRUE(Grid().IsEditing());
+    EXPECT_EQ(EditBox().selectedText(), QStringLiteral("Track 2"));
+    QTest::keyClicks(&EditBox(), "Paper Boats");
+    QTest::keyClick(&EditBox(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(Grid().IsEditing());
+    EXPECT_EQ(Cell(2, 2), "Paper Boats");
+    EXPECT_TRUE(dialog.isVisible()); // Enter went to the grid, not to the OK button
+    EXPECT_TRUE(Grid().hasFocus());
+}
+
+TEST_F(TrackListDialog, AClickOpensTheEditorOverTheCellWithItsWholeTextSelected)
+{
+    Open(Numbered(3));
+    ClickCell(3, 3);
+    ASSERT_TRUE(Grid().IsEditing());
+    EXPECT_EQ(Grid().GetRow(), 3);
+    EXPECT_EQ(Grid().GetCol(), 3);
+    EXPECT_EQ(EditBox().selectedText(), QStringLiteral("3:00"));
+    const QRect cell = Grid().visualRect(Grid().model()->index(2, 2)).translated(Grid().viewport()->pos());
+    EXPECT_TRUE(EditBox().geometry().contains(cell.center()));
+    EXPECT_TRUE(EditBox().hasFocus());
+}
+
+TEST_F(TrackListDialog, ClickingAnotherCellStoresTheEditAndEditsThatCell)
+{
+    Open(Numbered(3));
+    ClickCell(1, 2);
+    QTest::keyClicks(&EditBox(), "Harbour Lights");
+    ClickCell(2, 3);
+    EXPECT_EQ(Cell(1, 2), "Harbour Lights");
+    ASSERT_TRUE(Grid().IsEditing());
+    EXPECT_EQ(EditBox().selectedText(), QStringLiteral("2:00"));
+}
+
+TEST_F(TrackListDialog, ClickingTheGridOutsideTheCellsKeepsTheEditOpen)
+{
+    Open(Numbered(2));
+    ClickCell(1, 2);
+    QTest::keyClicks(&EditBox(), "Half typed");
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, QPoint(20, Grid().viewport()->height() - 5));
+    QApplication::processEvents();
+    EXPECT_TRUE(Grid().IsEditing());
+    EXPECT_EQ(Cell(1, 2), "Track 1");
+}
+
+TEST_F(TrackListDialog, ClickingOkWhileEditingStoresTheEditFirst)
+{
+    Open(Numbered(2), true, "Spine");
+    ClickCell(2, 2);
+    QTest::keyClicks(&EditBox(), "Coda");
+    Click(IDOK);
+    EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_EQ(dialog.m_strListing, EncodeTrackListing({{"1.", "Track 1", "1:00"}, {"2.", "Coda", "2:00"}}));
+    EXPECT_EQ(dialog.m_strSpine, "Spine");
+}
+
+TEST_F(TrackListDialog, TheBackShowsItsSpineTextForEditing)
+{
+    Open(Numbered(1), true, "Northern Lines");
+    EXPECT_TRUE(dialog.SpineEdit()->isVisible());
+    EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Northern Lines"));
+    dialog.SpineEdit()->setText(QString::fromUtf8("Northern Lines \xE2\x80\x93 Live"));
+    dialog.OnOK();
+    EXPECT_EQ(dialog.m_strSpine, "Northern Lines \xE2\x80\x93 Live");
+    EXPECT_EQ(dialog.m_strSpineBefore, "Northern Lines");
+}
+
+TEST_F(TrackListDialog, OkOnTheFrontKeepsTheSpineTextAsItCame)
+{
+    Open(Numbered(1), false, "Back spine");
+    EXPECT_FALSE(dialog.SpineEdit()->isVisible());
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_SPINE_TEXT_LABEL)->isVisible());
+    Click(IDOK);
+    EXPECT_EQ(dialog.m_strSpine, "Back spine");
+}
+
+TEST_F(TrackListDialog, CancelStoresNothing)
+{
+    Open(Numbered(2), true, "Spine");
+    SetCurrent(1, 1);
+    Click(IDC_REMOVE_TRACK);
+    dialog.SpineEdit()->setText(QStringLiteral("Changed"));
+    Click(IDCANCEL);
+    EXPECT_EQ(dialog.result(), IDCANCEL);
+    EXPECT_EQ(dialog.m_strListing, Numbered(2));
+    EXPECT_EQ(dialog.m_strSpine, "Spine");
+}
+
+TEST_F(TrackListDialog, ScriptedEditsRunThroughTheModalHost)
+{
+    dialog.m_strListing = Numbered(2);
+    host.AnswerDialog([](CDialog& opened) {
+        auto& tracks = static_cast<CTrackListDlg&>(opened);
+        tracks.Grid()->SetTextMatrix(2, 2, "Salt & Pepper");
+        tracks.OnOK();
+        return tracks.result();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(host.DialogsRun(), Strings{"CTrackListDlg"});
+    EXPECT_EQ(dialog.m_strListing,
+              EncodeTrackListing({{"1.", "Track 1", "1:00"}, {"2.", "Salt & Pepper", "2:00"}}));
+}
+
+TEST_F(TrackListDialog, F1OpensTheHelpFileFromTheGridAndItsEditor)
+{
+    CFileOpener desktop;
+    Open(Numbered(2));
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_F1);
+    ClickCell(1, 2);
+    QTest::keyClick(&EditBox(), Qt::Key_F1);
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(QString::fromStdString(HelpFilePath())));
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+#include "TrackListDlgTest.moc"

@@ -1,0 +1,48 @@
+// The track listing's grid with in-place editing: a one-line edit box laid over the
+// current cell. Click and Enter start an edit; Enter, leaving the cell, scrolling and the
+// box losing the focus to another window than the grid end it and store the text.
+#pragma once
+
+#include "GdiObjects.h"
+#include "MSFlexGrid.h"
+#include "Rect.h"
+
+class CGridCellEdit;
+
+class CEditGrid : public CMSFlexGrid
+{
+    Q_OBJECT
+
+public:
+    explicit CEditGrid(QWidget* pParent = nullptr);
+
+    // Attaches the grid as its dialog binds it: a fresh hidden edit box, the screen's
+    // pixels per inch, and the edit box's font made from the grid's Font.
+    void PreSubclassWindow();
+
+    // Lays the edit box over the current cell in the cell's colours, with its text selected.
+    void StartEdit();
+    // Stores the edit box's text in the current cell, unless that cell is fixed, and hides it.
+    void EndEdit();
+    bool IsEditing() const;
+    CGridCellEdit* EditBox() const { return m_pEdit; }
+
+    // Hands over an Enter that the edit box posted and that has not arrived yet: a click
+    // on a button delivered in one piece reaches the button before the posted key would.
+    void DeliverPostedKeys();
+
+protected:
+    void OnClick() override;
+    void OnKeyDown(short* pKeyCode, short nShift) override;
+    void OnLeaveCell() override;
+    void OnScroll() override;
+
+private:
+    CRect EditRect() const;
+    void EditColors(COLORREF* pcrText, COLORREF* pcrBackground) const;
+
+    CGridCellEdit* m_pEdit = nullptr;
+    CFont m_font;
+    int m_nLogPixelsX = 96;
+    int m_nLogPixelsY = 96;
+};

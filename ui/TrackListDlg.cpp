@@ -1,0 +1,214 @@
+#include "TrackListDlg.h"
+
+#include "EditGrid.h"
+#include "EditTemplates.h"
+#include "Help.h"
+#include "QtConvert.h"
+#include "TrackListing.h"
+#include "resource.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <algorithm>
+
+namespace {
+
+constexpr LONG kNumberCol = 1;
+constexpr LONG kLengthCol = 3;
+const char* const kHeadings[] = {"No.", "Title.", "Length"};
+const char* const kNewRow = "New Row";
+
+std::string TrackNumber(LONG nRow)
+{
+    return std::to_string(nRow) + ".";
+}
+
+// The templates were laid out for a narrower font than the ones found here: a label whose
+// text would wrap out of its single line grows to the right, into the space its template
+// leaves free there.
+void WidenLabelsToTheirText(const QWidget* dialog)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+        if (needed > label->width())
+            label->resize(needed, label->height());
+    }
+}
+
+} // namespace
+
+CTrackListDlg::CTrackListDlg(QWidget* pParent) : CDialog(pParent)
+{
+    // A caption without a system menu, so no close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    CreateFromTemplate(TrackListTemplate());
+    m_pSpineLabel = qobject_cast<QLabel*>(GetDlgItem(IDC_SPINE_TEXT_LABEL));
+    m_pSpineEdit = qobject_cast<QLineEdit*>(GetDlgItem(IDC_SPINE_TEXT));
+    connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_INSERT_TRACK)), &QAbstractButton::clicked, this,
+            [this] { OnInsertTrack(); });
+    connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_REMOVE_TRACK)), &QAbstractButton::clicked, this,
+            [this] { OnRemoveTrack(); });
+    // F1 anywhere in the dialog, the grid and its edit box included.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [] { OpenHelpFile(); });
+}
+
+QWidget* CTrackListDlg::CreateControl(const ControlTemplate& control)
+{
+    if (control.nId != IDC_TRACK_GRID)
+        return nullptr;
+    m_pGrid = new CEditGrid(this);
+    return m_pGrid;
+}
+
+BOOL CTrackListDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    WidenLabelsToTheirText(this);
+    // The grid as its template stores it, bound to the dialog.
+    m_pGrid->LoadProperties(TrackGridProperties());
+    m_pGrid->PreSubclassWindow();
+    m_pSpineLabel->setVisible(m_bShowSpine);
+    m_pSpineEdit->setVisible(m_bShowSpine);
+
+    ShowHeadings();
+    m_strListingBefore = m_strListing;
+    m_strSpineBefore = m_strSpine;
+    m_pSpineEdit->setText(ToQString(m_strSpine));
+    if (m_strListing.empty())
+        NumberEmptyListing();
+    else
+        DecodeListing();
+    return TRUE;
+}
+
+// Hides the first column and writes the headings of the three visible ones.
+void CTrackListDlg::ShowHeadings()
+{
+    m_pGrid->SetColWidth(0, 0);
+    for (LONG col = kNumberCol; col <= kLengthCol; ++col) {
+        m_pGrid->SetCol(col);
+        m_pGrid->SetRow(0);
+        m_pGrid->SetText(kHeadings[col - 1]);
+    }
+    m_pGrid->SetColWidth(1, 400);
+    m_pGrid->SetColWidth(2, 4000);
+    m_pGrid->SetColWidth(3, 1000);
+}
+
+// A side without a listing opens with the template's data rows numbered.
+void CTrackListDlg::NumberEmptyListing()
+{
+    m_pGrid->SetCol(kNumberCol);
+    for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
+        m_pGrid->SetRow(row);
+        m_pGrid->SetText(TrackNumber(row));
+        m_pGrid->SetCellAlignment(flexAlignLeftCenter);
+    }
+}
+
+// Keeps one data row, then deals the cells to the columns 1, 2, 3 row after row, adding a
+// row whenever a fourth cell would be needed.
+void CTrackListDlg::DecodeListing()
+{
+    while (m_pGrid->GetRows() > 2)
+        m_pGrid->RemoveItem(2);
+    LONG row = 1;
+    LONG col = kNumberCol;
+    for (const std::string& cell : DecodeTrackListingCells(m_strListing)) {
+        if (col == kLengthCol + 1) {
+            m_pGrid->AddItem(kNewRow, row + 1);
+            ++row;
+            col = kNumberCol;
+        }
+        m_pGrid->SetRow(row);
+        m_pGrid->SetCol(col);
+        m_pGrid->SetText(cell);
+        m_pGrid->SetCellAlignment(flexAlignLeftCenter);
+        ++col;
+    }
+}
+
+void CTrackListDlg::OnOK()
+{
+    m_pGrid->DeliverPostedKeys(); // an edit in progress is stored first
+    std::vector<TrackRow> rows;
+    for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
+        m_pGrid->SetRow(row);
+        TrackRow cells;
+        for (LONG col = kNumberCol; col <= kLengthCol; ++col) {
+            m_pGrid->SetCol(col);
+            cells[size_t(col - kNumberCol)] = m_pGrid->GetText();
+        }
+        rows.push_back(cells);
+    }
+    m_strListing = EncodeTrackListing(rows);
+    // The spine box holds the text it was given even while hidden, on the front side.
+    m_strSpine = FromQString(m_pSpineEdit->text());
+    EndDialog(IDOK);
+}
+
+// True when the number of every data row but the last is made of digits and dots only
+// (an empty number counts as 0). Every row is looked at, so the last one checked ends current.
+bool CTrackListDlg::RowsAreNumbered()
+{
+    bool numbered = true;
+    if (m_pGrid->GetRows() <= 2)
+        return numbered;
+    for (LONG row = 1; row <= m_pGrid->GetRows() - 2; ++row) {
+        m_pGrid->SetRow(row);
+        m_pGrid->SetCol(kNumberCol);
+        std::string number = m_pGrid->GetText();
+        number.erase(std::remove(number.begin(), number.end(), '.'), number.end());
+        if (number.empty())
+            number = "0";
+        if (!std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            numbered = false;
+    }
+    return numbered;
+}
+
+void CTrackListDlg::RenumberRows()
+{
+    m_pGrid->SetCol(kNumberCol);
+    for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
+        m_pGrid->SetRow(row);
+        m_pGrid->SetText(TrackNumber(row));
+        m_pGrid->SetCellAlignment(flexAlignLeftBottom);
+    }
+}
+
+// A new row above the current one, or below it when the current row is the last; the rows
+// are renumbered when they were numbered, and the new row becomes current.
+void CTrackListDlg::OnInsertTrack()
+{
+    m_pGrid->DeliverPostedKeys();
+    LONG at = m_pGrid->GetRow();
+    if (at == m_pGrid->GetRows() - 1)
+        ++at;
+    m_pGrid->AddItem(kNewRow, at);
+    m_pGrid->SetCellAlignment(flexAlignLeftBottom);
+    if (RowsAreNumbered())
+        RenumberRows();
+    m_pGrid->SetRow(at);
+}
+
+// Removes the current row; the only data row is emptied instead, since the grid keeps at
+// least one. The rows are renumbered when they were numbered.
+void CTrackListDlg::OnRemoveTrack()
+{
+    m_pGrid->DeliverPostedKeys();
+    const LONG removed = m_pGrid->GetRow();
+    if (m_pGrid->GetRows() == 2 && removed == 1) {
+        for (LONG col = 0; col < m_pGrid->GetCols(); ++col)
+            m_pGrid->SetTextMatrix(removed, col, std::string());
+    } else {
+        m_pGrid->RemoveItem(removed);
+    }
+    if (RowsAreNumbered())
+        RenumberRows();
+    if (removed != m_pGrid->GetRows())
+        m_pGrid->SetRow(removed);
+}

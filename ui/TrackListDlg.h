@@ -1,0 +1,48 @@
+// "Edit Cover Text/Track Listing": edits a side's track listing in a grid of number, title
+// and length, and, for the back, its spine text. The listing comes in and goes out in the
+// track listing encoding; the grid's data rows are rows 1 to Rows - 1.
+#pragma once
+
+#include "Dialog.h"
+
+#include <string>
+
+class CEditGrid;
+class QLabel;
+class QLineEdit;
+
+class CTrackListDlg : public CDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CTrackListDlg(QWidget* pParent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnInsertTrack();
+    void OnRemoveTrack();
+
+    CEditGrid* Grid() const { return m_pGrid; }
+    QLineEdit* SpineEdit() const { return m_pSpineEdit; }
+
+    std::string m_strListing;       // in: the side's text; out: the new encoding
+    std::string m_strListingBefore; // the listing as the dialog opened
+    std::string m_strSpine;         // in and out
+    std::string m_strSpineBefore;   // the spine text as the dialog opened
+    bool m_bShowSpine = false;      // the spine text is edited here (the back only)
+
+protected:
+    QWidget* CreateControl(const ControlTemplate& control) override;
+
+private:
+    void ShowHeadings();
+    void NumberEmptyListing();
+    void DecodeListing();
+    bool RowsAreNumbered();
+    void RenumberRows();
+
+    CEditGrid* m_pGrid = nullptr;
+    QLabel* m_pSpineLabel = nullptr;
+    QLineEdit* m_pSpineEdit = nullptr;
+};
