@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include "PeakMemory.h"
+
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <string>
@@ -123,16 +125,6 @@ template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewPaint(
         PaintPreview(renderer, target);
 }
 
-long StatusKilobytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::string(field).size()));
-    return 0;
-}
-
 // The DVD insert for paper at 600 ppi, drawn into a page-sized image as the printer would
 // receive it; the peak memory of the drawing is reported against one full-size image.
 void BM_DvdForPrintAt600(benchmark::State& state)
@@ -146,12 +138,11 @@ void BM_DvdForPrintAt600(benchmark::State& state)
     double peakRatio = 0;
     const double fullSize = 4.0 * dvd.m_nWidth * dvd.m_nHeight / 1024.0;
     for (auto _ : state) {
-        std::ofstream("/proc/self/clear_refs") << "5"; // restart the peak-memory count
-        const long before = StatusKilobytes("VmRSS:");
+        const long before = StartPeakCount();
         CDC dc;
         dc.Attach(&page);
         dvd.DrawForPrint(&dc, CRect(0, 0, dvd.m_nWidth, dvd.m_nHeight), 96);
-        peakRatio = std::max(peakRatio, (StatusKilobytes("VmHWM:") - before) / fullSize);
+        peakRatio = std::max(peakRatio, PeakAbove(before) / fullSize);
     }
     state.counters["peak_over_full_size"] = peakRatio;
 }

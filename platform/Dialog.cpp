@@ -7,6 +7,7 @@
 #include "ResourceImages.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -91,8 +92,10 @@ QWidget* CDialog::CreateControl(const ControlTemplate&)
 void CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate)
 {
     m_pTemplate = &dialogTemplate;
-    QFont dialogFont;
-    dialogFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
+    // The templates were laid out in "MS Sans Serif"; where it is missing, the desktop would
+    // pick a wider face for it, so the nearest metric match, Arial, stands in.
+    QFont dialogFont(QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")) ? QStringLiteral("MS Sans Serif")
+                                                                                 : QStringLiteral("Arial"));
     dialogFont.setPixelSize(11); // 8 points at 96 dpi, the size the templates were laid out in
     setFont(dialogFont);
     QWidget* previousTabStop = nullptr;

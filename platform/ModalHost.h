@@ -9,6 +9,7 @@
 
 class CDialog;
 class CFileDialog;
+class QPrinter;
 class QWidget;
 
 class CModalHost
@@ -23,6 +24,11 @@ public:
     virtual int DoModal(CDialog& dialog) = 0;
     // Runs a file open or save dialog; on IDOK the chosen path is set in the dialog.
     virtual int FileDialog(CFileDialog& dialog) = 0;
+    // The print dialog: the user picks a printer (or a PDF file) and its settings, which
+    // are left in `printer`. IDOK to print, IDCANCEL to print nothing.
+    virtual int PrintDialog(QPrinter& printer, QWidget* pParent) = 0;
+    // The colour dialog, opening on *pColor; on IDOK the chosen colour is left there.
+    virtual int ChooseColor(COLORREF* pColor, QWidget* pParent) = 0;
 };
 
 // The host in force; the Qt host unless another was installed.

@@ -5,10 +5,13 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -182,5 +185,24 @@ int CQtModalHost::FileDialog(CFileDialog& dialog)
     if (qtDialog.exec() != QDialog::Accepted || qtDialog.selectedFiles().isEmpty())
         return IDCANCEL;
     dialog.SetPathName(FromQString(QDir::toNativeSeparators(qtDialog.selectedFiles().constFirst())));
+    return IDOK;
+}
+
+int CQtModalHost::PrintDialog(QPrinter& printer, QWidget* pParent)
+{
+    QPrintDialog dialog(&printer, pParent);
+    // One sheet, always all of it: no page range, selection or current page.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+int CQtModalHost::ChooseColor(COLORREF* pColor, QWidget* pParent)
+{
+    QColorDialog dialog(ToQColor(*pColor), pParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return IDCANCEL;
+    *pColor = FromQColor(dialog.selectedColor());
     return IDOK;
 }

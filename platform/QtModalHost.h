@@ -12,6 +12,8 @@ public:
     int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
     int DoModal(CDialog& dialog) override;
     int FileDialog(CFileDialog& dialog) override;
+    int PrintDialog(QPrinter& printer, QWidget* pParent) override;
+    int ChooseColor(COLORREF* pColor, QWidget* pParent) override;
 };
 
 class QFileDialog;

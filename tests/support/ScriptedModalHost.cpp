@@ -72,3 +72,43 @@ int CScriptedModalHost::FileDialog(CFileDialog& dialog)
     dialog.SetPathName(answer);
     return IDOK;
 }
+
+void CScriptedModalHost::AnswerPrintDialog(PrintAction action)
+{
+    m_printAnswers.push_back(std::move(action));
+}
+
+int CScriptedModalHost::PrintDialog(QPrinter& printer, QWidget*)
+{
+    ++m_nPrintDialogs;
+    if (m_printAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return IDCANCEL;
+    }
+    const PrintAction action = std::move(m_printAnswers.front());
+    m_printAnswers.pop_front();
+    if (!action)
+        return IDCANCEL;
+    action(printer);
+    return IDOK;
+}
+
+void CScriptedModalHost::AnswerColorDialog(long lColor)
+{
+    m_colorAnswers.push_back(lColor);
+}
+
+int CScriptedModalHost::ChooseColor(COLORREF* pColor, QWidget*)
+{
+    m_colorDialogs.push_back(*pColor);
+    if (m_colorAnswers.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return IDCANCEL;
+    }
+    const long answer = m_colorAnswers.front();
+    m_colorAnswers.pop_front();
+    if (answer < 0)
+        return IDCANCEL;
+    *pColor = static_cast<COLORREF>(answer);
+    return IDOK;
+}

@@ -33,6 +33,14 @@ public:
     void AnswerDialog(int nResult);
     // The user confirms this path in the next file dialog; an empty path cancels it.
     void AnswerFileDialog(const std::string& strPath);
+    // The user sets up the printer (say, a PDF file) and prints; a null action cancels.
+    using PrintAction = std::function<void(QPrinter&)>;
+    void AnswerPrintDialog(PrintAction action);
+    int PrintDialogsRun() const { return m_nPrintDialogs; }
+    // The user picks this colour in the next colour dialog; a negative value cancels it.
+    void AnswerColorDialog(long lColor);
+    // The colour each colour dialog opened on.
+    const std::vector<COLORREF>& ColorDialogsRun() const { return m_colorDialogs; }
 
     const std::vector<AskedQuestion>& Questions() const { return m_questions; }
     // Class names of the dialogs run, in order.
@@ -47,12 +55,15 @@ public:
     const std::vector<FileDialogRequest>& FileDialogsRun() const { return m_fileDialogs; }
     bool AllAnswersUsed() const
     {
-        return m_messageAnswers.empty() && m_dialogAnswers.empty() && m_fileAnswers.empty();
+        return m_messageAnswers.empty() && m_dialogAnswers.empty() && m_fileAnswers.empty() &&
+               m_printAnswers.empty() && m_colorAnswers.empty();
     }
 
     int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
     int DoModal(CDialog& dialog) override;
     int FileDialog(CFileDialog& dialog) override;
+    int PrintDialog(QPrinter& printer, QWidget* pParent) override;
+    int ChooseColor(COLORREF* pColor, QWidget* pParent) override;
 
 private:
     CModalHost* m_pPrevious;
@@ -62,4 +73,8 @@ private:
     std::vector<std::string> m_dialogs;
     std::deque<std::string> m_fileAnswers;
     std::vector<FileDialogRequest> m_fileDialogs;
+    std::deque<PrintAction> m_printAnswers;
+    int m_nPrintDialogs = 0;
+    std::deque<long> m_colorAnswers;
+    std::vector<COLORREF> m_colorDialogs;
 };

@@ -1,0 +1,90 @@
+// What printing a DVD cover with a big photograph to PDF costs: wall time, peak memory and
+// the size of the PDF, with the pictures JPEG-compressed (as Qt writes them by default) and
+// kept exactly.
+#include "CoverExport.h"
+#include "CoverFile.h"
+#include "CoverState.h"
+
+#include <FreeImage.h>
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include "PeakMemory.h"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+QTemporaryDir* g_folder = nullptr;
+std::string g_cover;
+double g_jpegBytes = 0;
+
+// A photo-like 6000 × 4000 picture: smooth light with grain, as a camera gives.
+void WritePhoto(const QString& path)
+{
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    QRandomGenerator random(11);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grain = static_cast<int>(random.bounded(12));
+            row[x] = qRgb((x / 30 + grain) & 0xFF, (y / 20 + grain) & 0xFF, (120 + (x + y) / 80 + grain) & 0xFF);
+        }
+    }
+    image.save(path, "JPG", 90);
+    g_jpegBytes = static_cast<double>(QFileInfo(path).size());
+}
+
+void WriteDvdCover()
+{
+    const QString photo = g_folder->filePath(QStringLiteral("photo.jpg"));
+    WritePhoto(photo);
+    CoverState cover;
+    cover.ResetToDefaults(96, StandardDVD);
+    cover.covertype = StandardDVD;
+    cover.bImagePath = photo.toStdString();
+    cover.bCoverTitle = "High Country";
+    cover.backCoverSpineText = "HIGH COUNTRY";
+    g_cover = g_folder->filePath(QStringLiteral("dvd.slv")).toStdString();
+    WriteCoverFile(g_cover, cover);
+}
+
+void BM_ExportDvdToPdf(benchmark::State& state)
+{
+    ExportRequest request;
+    request.strCoverPath = g_cover;
+    request.strOutputPath = g_folder->filePath(QStringLiteral("out.pdf")).toStdString();
+    request.bLosslessPictures = state.range(0) != 0;
+    long peak = 0;
+    for (auto _ : state) {
+        const long before = StartPeakCount();
+        ExportCover(request);
+        peak = std::max(peak, PeakAbove(before));
+    }
+    state.counters["peak_MB_above_start"] = peak / 1024.0;
+    state.counters["pdf_MB"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / 1048576.0;
+    state.counters["pdf_over_jpeg"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / g_jpegBytes;
+}
+
+BENCHMARK(BM_ExportDvdToPdf)->Arg(0)->Arg(1)->ArgName("lossless")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    FreeImage_Initialise(FALSE);
+    QTemporaryDir folder;
+    g_folder = &folder;
+    WriteDvdCover();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    FreeImage_DeInitialise();
+    return 0;
+}

@@ -1,0 +1,115 @@
+// sleevora-export run as a user runs it, on the sample covers and on bad requests.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ExportRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+ExportRun Export(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SLEEVORA_EXPORT), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Sample(const char* name)
+{
+    return QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(name);
+}
+
+// Lines the tool itself wrote: the picture library may add its own notes for some files.
+QStringList OwnLines(const QString& text)
+{
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("sleevora-export"));
+}
+
+class ExportTool : public testing::Test
+{
+protected:
+    QString Out(const char* name) const { return folder.filePath(QLatin1String(name)); }
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(ExportTool, PdfIsOneA4PageTurnedForTheKindOfCase)
+{
+    const std::pair<const char*, const char*> samples[] = {{"standard-cd.slv", "595(\\.0+)? 842(\\.0+)?"},
+                                                           {"standard-dvd.slv", "842(\\.0+)? 595(\\.0+)?"}};
+    for (const auto& [sample, mediaBox] : samples) {
+        const ExportRun run = Export({Sample(sample), Out("cover.pdf")});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile pdf(Out("cover.pdf"));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        const QString text = QString::fromLatin1(bytes);
+        EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1) << sample;
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ") + QLatin1String(mediaBox))))
+            << sample;
+    }
+}
+
+TEST_F(ExportTool, PngShowsTheSheetWithTheCoverAtItsPlace)
+{
+    const ExportRun run = Export({Sample("slimline-cd.slv"), Out("sheet.png"), QStringLiteral("--dpi"), QStringLiteral("100")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage sheet(Out("sheet.png"));
+    ASSERT_EQ(sheet.size(), QSize(826, 1169)); // A4 (8.27 × 11.69 inches) at 100 dpi, upright
+    // The PDF page's margin (10 points, 14 pixels at 100 dpi) plus the quarter inch.
+    const int left = 14 + 25;
+    const int top = 14 + 25;
+    const int right = 14 + static_cast<int>(100 * 6.3917322772);
+    EXPECT_EQ(sheet.pixelColor(left - 2, top + 200), QColor(Qt::white));
+    EXPECT_EQ(sheet.pixelColor(right + 2, top + 200), QColor(Qt::white));
+    EXPECT_NE(sheet.pixelColor(right - 20, top + 200), QColor(Qt::white)); // the picture on the panel
+    EXPECT_EQ(sheet.pixelColor(right - 1, top + 200), QColor(Qt::black));  // the outline
+}
+
+TEST_F(ExportTool, BadRequestsSayWhyInOneLineAndWriteNothing)
+{
+    QFile notCover(Out("notes.slv"));
+    ASSERT_TRUE(notCover.open(QIODevice::WriteOnly));
+    notCover.write("just some text");
+    notCover.close();
+    const QStringList requests[] = {
+        {Out("missing.slv"), Out("a.pdf")},
+        {Out("notes.slv"), Out("a.pdf")},
+        {Sample("standard-cd.slv"), Out("a.jpg")},
+        {Sample("standard-cd.slv"), Out("no-such-folder/a.pdf")},
+        {Sample("standard-cd.slv")},
+    };
+    for (const QStringList& request : requests) {
+        const ExportRun run = Export(request);
+        EXPECT_EQ(run.exitCode, 2) << request.join(' ').toStdString();
+        EXPECT_EQ(OwnLines(run.err).size(), 1) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Out("a.pdf")));
+        EXPECT_FALSE(QFileInfo::exists(Out("a.jpg")));
+    }
+    EXPECT_TRUE(OwnLines(Export({Out("notes.slv"), Out("a.pdf")}).err).first().contains(QStringLiteral("not a Sleevora cover")));
+}
+
+TEST_F(ExportTool, HelpExplainsTheCommand)
+{
+    const ExportRun run = Export({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: sleevora-export COVER.slv")));
+}

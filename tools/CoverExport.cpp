@@ -1,0 +1,156 @@
+#include "CoverExport.h"
+
+#include "CoverFile.h"
+#include "CoverGeometry.h"
+#include "CoverPrint.h"
+#include "CoverSettings.h"
+#include "CoverState.h"
+#include "DVDCoverButton.h"
+#include "FlatButton.h"
+#include "SlimlineCoverButton.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// The font heights of a cover are pixels of the screen it was designed on.
+constexpr int kScreenDpi = 96;
+
+enum class OutputKind
+{
+    Pdf,
+    Png,
+    Unknown
+};
+
+OutputKind KindOf(const std::string& strPath)
+{
+    const QString suffix = QFileInfo(QString::fromStdString(strPath)).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return OutputKind::Pdf;
+    if (suffix == QLatin1String("png"))
+        return OutputKind::Png;
+    return OutputKind::Unknown;
+}
+
+// The sheet: A4, across for the DVD inserts, with the margins a PDF page has by default.
+QPageLayout SheetLayout(CoverType type)
+{
+    QPdfWriter probe(QStringLiteral("/dev/null"));
+    const QMarginsF margins = probe.pageLayout().margins(QPageLayout::Millimeter);
+    const bool landscape = type == StandardDVD || type == SlimlineDVD;
+    return QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       margins, QPageLayout::Millimeter);
+}
+
+// The renderers of one job and the page they draw.
+struct PageDrawing
+{
+    CMyFlatButton cdFront;
+    CMyFlatButton cdBack;
+    CDVDCoverButton dvd;
+    CSlimlineCoverButton slimline;
+
+    void Draw(QPainter& painter, const CoverState& cover, const CoverGeometry& geometry)
+    {
+        CDC dc;
+        dc.AttachPainter(&painter);
+        dc.SetPrinting(true);
+        PrintCoverPage(&dc, cover, geometry, {&cdFront, &cdBack, &dvd, &slimline}, kScreenDpi);
+    }
+};
+
+std::string WritePdf(QSaveFile& file, const CoverState& cover, const CoverGeometry& geometry, bool bLossless)
+{
+    QPdfWriter writer(&file);
+    writer.setPageLayout(SheetLayout(cover.covertype));
+    writer.setResolution(kMaxPrintDpi);
+    writer.setTitle(QStringLiteral("Cover"));
+    writer.setCreator(QStringLiteral("Sleevora"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return "cannot start the PDF";
+    painter.setRenderHint(QPainter::LosslessImageRendering, bLossless);
+    PageDrawing page;
+    page.Draw(painter, cover, geometry);
+    painter.end();
+    return std::string();
+}
+
+std::string WritePng(QSaveFile& file, const CoverState& cover, const CoverGeometry& geometry, int nDpi)
+{
+    const QPageLayout layout = SheetLayout(cover.covertype);
+    const QRect sheet = layout.fullRectPixels(nDpi);
+    QImage image(sheet.size(), QImage::Format_RGB32);
+    if (image.isNull())
+        return "the picture is too large for this resolution";
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(nDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(nDpi / 0.0254));
+    {
+        QPainter painter(&image);
+        painter.translate(layout.paintRectPixels(nDpi).topLeft());
+        PageDrawing page;
+        page.Draw(painter, cover, geometry);
+    }
+    return image.save(&file, "PNG") ? std::string() : "cannot write the picture";
+}
+
+// Reads the cover into the one cover record, its pictures into a folder of the job's own.
+std::string ReadCover(const std::string& strPath, const QTemporaryDir& pictures)
+{
+    if (!QFileInfo(QString::fromStdString(strPath)).isFile())
+        return "cannot read " + strPath + ": no such file";
+    CoverState& cover = TheCover();
+    cover.ResetToDefaults(kScreenDpi, StandardCD);
+    const CoverLoadResult result = ReadCoverFile(strPath, cover, pictures.path().toStdString());
+    switch (result.status) {
+    case CoverLoadStatus::Loaded:
+        return std::string();
+    case CoverLoadStatus::NotACover:
+        return strPath + " is not a Sleevora cover file";
+    case CoverLoadStatus::Missing:
+        return "cannot read " + strPath + ": no such file";
+    case CoverLoadStatus::Unreadable:
+        break;
+    }
+    return result.strError.empty() ? "cannot read " + strPath : result.strError;
+}
+
+} // namespace
+
+std::string ExportCover(const ExportRequest& request)
+{
+    const OutputKind kind = KindOf(request.strOutputPath);
+    if (kind == OutputKind::Unknown)
+        return "the output name must end in .pdf or .png: " + request.strOutputPath;
+    if (request.nDpi < 1 || request.nDpi > 1200)
+        return "the resolution must be between 1 and 1200 dpi";
+    QTemporaryDir pictures;
+    if (!pictures.isValid())
+        return "cannot make a temporary folder for the cover's pictures";
+    if (std::string error = ReadCover(request.strCoverPath, pictures); !error.empty())
+        return error;
+    const CoverState& cover = TheCover();
+    const CCoverSettings defaults;
+    CoverGeometry geometry;
+    geometry.SetForCoverType(cover.covertype, defaults.m_dwCWF, defaults.m_dwCHF, defaults.m_dwCWB, defaults.m_dwCHB);
+    QSaveFile file(QString::fromStdString(request.strOutputPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return "cannot write " + request.strOutputPath + ": " + file.errorString().toStdString();
+    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, cover, geometry, request.bLosslessPictures)
+                                                      : WritePng(file, cover, geometry, request.nDpi);
+    if (!error.empty()) {
+        file.cancelWriting();
+        return error + ": " + request.strOutputPath;
+    }
+    if (!file.commit())
+        return "cannot write " + request.strOutputPath + ": " + file.errorString().toStdString();
+    return std::string();
+}
