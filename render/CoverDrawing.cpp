@@ -33,6 +33,18 @@ void COffscreenCover::ShrinkOnto(CDC* pTarget, const CRect& rect)
     pTarget->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &m_dc, 0, 0, SRCCOPY);
 }
 
+CSelectedFont::CSelectedFont(CDC& dc, const LOGFONT& lf, COLORREF crText) : m_dc(dc)
+{
+    m_font.CreateFontIndirect(&lf);
+    m_pOldFont = m_dc.SelectObject(&m_font);
+    m_dc.SetTextColor(crText);
+}
+
+CSelectedFont::~CSelectedFont()
+{
+    m_dc.SelectObject(m_pOldFont);
+}
+
 LOGFONT SpineFont(const LOGFONT& lfText, int nPoints, int nLogPixelsY, LONG lEscapement)
 {
     LOGFONT lf = lfText;

@@ -31,6 +31,22 @@ private:
     int m_nHeight;
 };
 
+// A font made from a LOGFONT, selected into a context for one drawing step and taken out
+// again afterwards; the text colour is set again with it, as every font change here does.
+class CSelectedFont
+{
+public:
+    CSelectedFont(CDC& dc, const LOGFONT& lf, COLORREF crText);
+    ~CSelectedFont();
+    CSelectedFont(const CSelectedFont&) = delete;
+    CSelectedFont& operator=(const CSelectedFont&) = delete;
+
+private:
+    CDC& m_dc;
+    CFont m_font;
+    CFont* m_pOldFont;
+};
+
 // The stored font at a fixed point size for the target (the spine fonts): weight 400,
 // upright, with the escapement given.
 LOGFONT SpineFont(const LOGFONT& lfText, int nPoints, int nLogPixelsY, LONG lEscapement);

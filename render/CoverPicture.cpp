@@ -45,8 +45,14 @@ FIBITMAP* LoadCoverPicture(const std::string& strPath)
 
 CCoverPicture::~CCoverPicture()
 {
+    Release();
+}
+
+void CCoverPicture::Release()
+{
     if (m_pBitmap)
         FreeImage_Unload(m_pBitmap);
+    m_pBitmap = nullptr;
 }
 
 bool CCoverPicture::StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const

@@ -26,6 +26,9 @@ public:
     CCoverPicture& operator=(const CCoverPicture&) = delete;
 
     bool IsLoaded() const { return m_pBitmap != nullptr; }
+    // Frees the decoded picture once it has been drawn, before the drawing goes on to copy
+    // its full-size image: a printed page then never holds both at once.
+    void Release();
     // Stretches the whole picture over the rectangle, proportions not kept, with the
     // picture's own pixel layout. False when there is no picture or its pixel type
     // cannot be drawn (floating-point and complex images).

@@ -7,30 +7,25 @@ void CDVDCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
-    const CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     // A picture covers the whole insert, spine included; the colour shows only without one.
     if (!picture.StretchOnto(dc, 0, 0, W, H))
         offscreen.Fill(m_crBackground);
+    picture.Release();
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     DrawSpineText(dc, T);
 
-    CFont textFont;
-    const LOGFONT lfText = TextFontForTarget(m_lfText, m_nFontDpi, T);
-    textFont.CreateFontIndirect(&lfText);
-    CFont* pOldFont = dc.SelectObject(&textFont);
-    dc.SetTextColor(m_crText);
+    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
     const CRect back(static_cast<int>(T * m_dBackTextLeft), static_cast<int>(T * m_dBackTextTop), SpineLeft() - 5,
                      H);
     const CRect front(static_cast<int>(T * m_dFrontTextLeft), static_cast<int>(T * m_dFrontTextTop), W, H);
     DrawTitledText(dc, m_strBackTitle, m_strBackText, back);
     DrawTitledText(dc, m_strFrontTitle, m_strFrontText, front);
-    dc.SelectObject(pOldFont);
-
     offscreen.ShrinkOnto(hDC, rect);
 }
 
@@ -39,16 +34,11 @@ void CDVDCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
 {
     const int X0 = SpineLeft();
     const int S = m_nSpineWidth;
-    CFont spineFont;
-    const LOGFONT lfSpine = SpineFont(m_lfText, 14, nLogPixelsY, -900);
-    spineFont.CreateFontIndirect(&lfSpine);
-    CFont* pOldFont = dc.SelectObject(&spineFont);
-    dc.SetTextColor(m_crText);
+    const CSelectedFont spineFont(dc, SpineFont(m_lfText, 14, nLogPixelsY, -900), m_crText);
     const CSize extent = dc.GetTextExtent(m_strSpineText);
     const CRect clip(X0, 0, X0 + S + extent.cy, m_nHeight);
     const int x = X0 + extent.cy + (m_bSlimSpineText ? S / 10 : S / 4);
     dc.ExtTextOut(x, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
-    dc.SelectObject(pOldFont);
 }
 
 void CDVDCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)

@@ -8,7 +8,7 @@ void CMyFlatButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int W = m_nWidth;
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
-    const CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);
@@ -16,22 +16,17 @@ void CMyFlatButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
         picture.StretchOnto(dc, 0, 0, W, H);
     else
         picture.StretchOnto(dc, S, 0, W - 2 * S, H);
+    picture.Release();
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     DrawSpineTexts(dc, T);
 
-    CFont textFont;
-    const LOGFONT lfText = TextFontForTarget(m_lfText, m_nFontDpi, T);
-    textFont.CreateFontIndirect(&lfText);
-    CFont* pOldFont = dc.SelectObject(&textFont);
-    dc.SetTextColor(m_crText);
+    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
     const int mx = static_cast<int>(T * m_dTextMarginX);
     const int my = static_cast<int>(T * m_dTextMarginY);
     DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, W - S - 5, H));
-    dc.SelectObject(pOldFont);
-
     offscreen.ShrinkOnto(hDC, rect);
 }
 
@@ -42,23 +37,17 @@ void CMyFlatButton::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     const int W = m_nWidth;
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
-    CFont rightFont;
-    const LOGFONT lfRight = SpineFont(m_lfText, 12, nLogPixelsY, -900);
-    rightFont.CreateFontIndirect(&lfRight);
-    CFont* pOldFont = dc.SelectObject(&rightFont);
-    dc.SetTextColor(m_crText);
-    const CSize extent = dc.GetTextExtent(m_strSpineText);
-    const CRect rightClip(W - S, 0, W + extent.cy, H);
-    dc.ExtTextOut(W - S + extent.cy + 2, H / 2 - extent.cx / 2, ETO_CLIPPED, &rightClip, m_strSpineText);
-
-    CFont leftFont;
-    const LOGFONT lfLeft = SpineFont(m_lfText, 12, nLogPixelsY, 900);
-    leftFont.CreateFontIndirect(&lfLeft);
-    dc.SelectObject(&leftFont);
-    dc.SetTextColor(m_crText);
+    CSize extent;
+    {
+        const CSelectedFont rightFont(dc, SpineFont(m_lfText, 12, nLogPixelsY, -900), m_crText);
+        extent = dc.GetTextExtent(m_strSpineText);
+        const CRect rightClip(W - S, 0, W + extent.cy, H);
+        dc.ExtTextOut(W - S + extent.cy + 2, H / 2 - extent.cx / 2, ETO_CLIPPED, &rightClip, m_strSpineText);
+    }
+    // The left spine uses the measure of the right one: the text is measured once.
+    const CSelectedFont leftFont(dc, SpineFont(m_lfText, 12, nLogPixelsY, 900), m_crText);
     const CRect leftClip(0, 0, S + extent.cy, H);
     dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
-    dc.SelectObject(pOldFont);
 }
 
 void CMyFlatButton::DrawGuides(CDC* pDC, CRect rect, UINT)

@@ -9,7 +9,7 @@ void CSlimlineCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
-    const CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);
@@ -17,22 +17,17 @@ void CSlimlineCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
         picture.StretchOnto(dc, 0, 0, W, H);
     else
         picture.StretchOnto(dc, F + S, 0, W - F - S, H);
+    picture.Release();
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     DrawSpineText(dc, T);
 
-    CFont textFont;
-    const LOGFONT lfText = TextFontForTarget(m_lfText, m_nFontDpi, T);
-    textFont.CreateFontIndirect(&lfText);
-    CFont* pOldFont = dc.SelectObject(&textFont);
-    dc.SetTextColor(m_crText);
+    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
     // The left inset already clears the flap and the spine.
     const CRect text(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), W - 5, H);
     DrawTrackListing(dc, m_strTitle, m_strText, text);
-    dc.SelectObject(pOldFont);
-
     offscreen.ShrinkOnto(hDC, rect);
 }
 
@@ -43,14 +38,9 @@ void CSlimlineCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
     const CRect clip(F, 0, F + S, m_nHeight);
-    CFont spineFont;
-    const LOGFONT lfSpine = SpineFont(m_lfText, 7, nLogPixelsY, -900);
-    spineFont.CreateFontIndirect(&lfSpine);
-    CFont* pOldFont = dc.SelectObject(&spineFont);
-    dc.SetTextColor(m_crText);
+    const CSelectedFont spineFont(dc, SpineFont(m_lfText, 7, nLogPixelsY, -900), m_crText);
     const CSize extent = dc.GetTextExtent(m_strSpineText);
     dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
-    dc.SelectObject(pOldFont);
 }
 
 void CSlimlineCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)

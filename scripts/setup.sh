@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev libfreeimage-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2
+    fp-utils xchm xdg-utils
 )
 
 missing=()

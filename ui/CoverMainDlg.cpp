@@ -7,6 +7,7 @@
 #include "DVDCoverButton.h"
 #include "DialogTemplates.h"
 #include "FlatButton.h"
+#include "Help.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
 #include "ResourceImages.h"
@@ -59,6 +60,15 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
     connect(m_pViewFront, &QAbstractButton::clicked, this, [this] { OnViewFront(); });
     connect(m_pViewBack, &QAbstractButton::clicked, this, [this] { OnViewBack(); });
     connect(Button(IDC_START_OVER), &QAbstractButton::clicked, this, [this] { OnStartOver(); });
+    connect(Button(IDC_SAVE), &QAbstractButton::clicked, this, [this] { SaveCoverFile(); });
+    connect(Button(IDC_LOAD), &QAbstractButton::clicked, this, [this] { ChooseCoverFile(); });
+    connect(Button(IDC_PRINT), &QAbstractButton::clicked, this, [this] { OnPrint(); });
+    connect(Button(IDC_CHOOSE_IMAGE), &QAbstractButton::clicked, this, [this] { OnChooseImage(); });
+    connect(Button(IDC_CLEAR_IMAGE), &QAbstractButton::clicked, this, [this] { OnClearImage(); });
+    connect(Button(IDC_CHOOSE_COLOR), &QAbstractButton::clicked, this, [this] { OnChooseColor(); });
+    connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
+    connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
+    connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
 }
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
@@ -143,11 +153,6 @@ void CCoverMainDlg::ResetCover()
     TheCover().covertype = stored;
 }
 
-void CCoverMainDlg::LoadCoverFile()
-{
-    // Reading cover files comes with the cover file format; until then the reset cover stays.
-}
-
 void CCoverMainDlg::ShowPreviewOf(CoverType type)
 {
     if (type == CustomSize)
@@ -166,6 +171,8 @@ void CCoverMainDlg::InvalidatePreviews()
 
 void CCoverMainDlg::OnStartOver()
 {
+    if (!ConfirmSaveChanges() || TheCover().saveCancelled)
+        return;
     TheCover().coverChanged = false;
     EndDialog(IDOK);
 }
@@ -174,6 +181,8 @@ void CCoverMainDlg::OnCancel()
 {
     if (MessageBox(this, "Are you sure you want to close Sleevora?", "Exit", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
+    if (!ConfirmSaveChanges())
+        return;
     EndDialog(IDYES);
 }
 
@@ -181,6 +190,10 @@ void CCoverMainDlg::OnCancel()
 void CCoverMainDlg::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    if (key == Qt::Key_F1) {
+        OpenHelpFile(); // in the desktop's default show state
+        return;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         event->accept();
         return;

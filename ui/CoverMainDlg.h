@@ -17,6 +17,10 @@ class CMyFlatButton;
 class CDVDCoverButton;
 class CSlimlineCoverButton;
 
+// The folder the pictures of a loaded cover are written to: the program's folder where it
+// can be written, else the user's data folder for the program.
+std::string ExtractedPictureFolder(const std::string& strProgramFolder);
+
 class CCoverMainDlg : public CDialog
 {
     Q_OBJECT
@@ -28,6 +32,23 @@ public:
     void OnCancel() override;
     // A command of the window's own menu: the About box.
     void OnSysCommand(UINT nId);
+
+    // Cover files: save under a name the user gives; choose a file to load (the window then
+    // ends and runs again to read it); the save prompt before the cover is discarded, true
+    // when that may happen.
+    void SaveCoverFile();
+    void ChooseCoverFile();
+    bool ConfirmSaveChanges();
+    // Prints the cover on one sheet at real size.
+    void OnPrint();
+
+    // The editing commands of the right-hand column.
+    void OnChooseImage();
+    void OnClearImage();
+    void OnChooseColor();
+    void OnEditTexts();
+    void OnChooseFont();
+    void OnExtendImage();
 
     // The side the side-dependent commands change: the front exactly while
     // "VIEW FRONT COVER" is pressed.
@@ -67,6 +88,9 @@ private:
 
     void LoadCoverFile();
     void OnStartOver();
+    void RedrawPreview();
+    void EditDvdTexts();
+    void EditTrackListing();
     void OnHelp();
 
     CHoverButton* m_pExtend = nullptr;

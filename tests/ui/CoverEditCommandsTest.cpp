@@ -1,0 +1,293 @@
+// The main window's editing, closing and help commands, with every question answered by a
+// script and the cover checked after each.
+#include "ConfigFolder.h"
+#include "CoverMainDlg.h"
+#include "CoverSettings.h"
+#include "CoverState.h"
+#include "CoverTextDlg.h"
+#include "FontDialog.h"
+#include "Help.h"
+#include "HoverButton.h"
+#include "Resources.h"
+#include "ScriptedModalHost.h"
+#include "Shell.h"
+#include "TrackListDlg.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CUrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    CUrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~CUrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+class EditCommands : public testing::Test
+{
+protected:
+    void Open(CoverType type)
+    {
+        InitProgramResources();
+        CCoverSettings settings;
+        settings.m_dwOption = static_cast<DWORD>(type);
+        settings.SaveValues();
+        host.AnswerDialog([](CDialog&) { return IDCANCEL; });
+        window.DoModal();
+        window.show();
+        QApplication::processEvents();
+    }
+    void ViewFront() { QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton); }
+    bool Visible(int id) const { return window.GetDlgItem(id)->isVisible(); }
+
+    CTemporaryConfigFolder config;
+    QTemporaryDir folder;
+    CScriptedModalHost host;
+    CCoverMainDlg window;
+};
+
+} // namespace
+
+TEST_F(EditCommands, ColourForTheFrontOnlyOrForBothSidesOfACd)
+{
+    Open(StandardCD);
+    ViewFront();
+    TheCover().fBGColor = RGB(1, 1, 1);
+    host.AnswerColorDialog(RGB(200, 0, 0));
+    host.AnswerMessageBox(IDNO);
+    window.OnChooseColor();
+    EXPECT_EQ(host.ColorDialogsRun().front(), RGB(1, 1, 1)); // it opens on the side's colour
+    EXPECT_EQ(host.Questions()[0].text, "Use this color for both back and front cover?");
+    EXPECT_EQ(host.Questions()[0].caption, "Color");
+    EXPECT_EQ(TheCover().fBGColor, RGB(200, 0, 0));
+    EXPECT_EQ(TheCover().bBGColor, RGB(255, 255, 255));
+    EXPECT_TRUE(TheCover().coverChanged);
+
+    host.AnswerColorDialog(RGB(0, 0, 200));
+    host.AnswerMessageBox(IDYES);
+    window.OnChooseColor();
+    EXPECT_EQ(TheCover().fBGColor, RGB(0, 0, 200));
+    EXPECT_EQ(TheCover().bBGColor, RGB(0, 0, 200));
+}
+
+TEST_F(EditCommands, DvdColourGoesToBothSidesWithoutAQuestion)
+{
+    Open(StandardDVD);
+    host.AnswerColorDialog(RGB(9, 8, 7));
+    window.OnChooseColor();
+    EXPECT_TRUE(host.Questions().empty());
+    EXPECT_EQ(TheCover().fBGColor, RGB(9, 8, 7));
+    EXPECT_EQ(TheCover().bBGColor, RGB(9, 8, 7));
+
+    host.AnswerColorDialog(-1);
+    TheCover().coverChanged = false;
+    window.OnChooseColor();
+    EXPECT_FALSE(TheCover().coverChanged); // a cancelled dialog changes nothing
+}
+
+TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
+{
+    Open(StandardCD);
+    host.AnswerFileDialog("");
+    window.OnChooseImage();
+    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_EQ(TheCover().lastFilePath, GetDesktopFolder());
+
+    host.AnswerFileDialog(folder.filePath(QStringLiteral("gone.jpg")).toStdString());
+    window.OnChooseImage();
+    EXPECT_TRUE(TheCover().coverChanged); // marked as soon as the dialog is accepted
+    EXPECT_TRUE(TheCover().bImagePath.empty());
+
+    const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    host.AnswerFileDialog(picture.toStdString());
+    window.OnChooseImage();
+    EXPECT_EQ(TheCover().bImagePath, picture.toStdString());
+    EXPECT_EQ(TheCover().lastFilePath, picture.toStdString());
+    EXPECT_TRUE(Visible(IDC_CLEAR_IMAGE));
+    EXPECT_FALSE(Visible(IDC_CHOOSE_IMAGE));
+    ASSERT_EQ(host.FileDialogsRun().size(), 3u);
+    EXPECT_EQ(host.FileDialogsRun()[0].filters.size(), 7u);
+    EXPECT_EQ(host.FileDialogsRun()[2].initialDir, GetDesktopFolder());
+
+    TheCover().coverChanged = false;
+    window.OnClearImage();
+    EXPECT_TRUE(TheCover().bImagePath.empty());
+    EXPECT_FALSE(TheCover().coverChanged); // clearing does not mark the cover
+    EXPECT_TRUE(Visible(IDC_CHOOSE_IMAGE));
+}
+
+TEST_F(EditCommands, TrackListingOkWithoutChangesStillMarksTheCover)
+{
+    Open(StandardCD);
+    TheCover().bCoverText = "[DELIM]1.[/DELIM][DELIM]Song[/DELIM][DELIM]3:00[/DELIM]\n\r";
+    bool spineShown = false;
+    host.AnswerDialog([&spineShown](CDialog& dialog) {
+        auto& listing = dynamic_cast<CTrackListDlg&>(dialog);
+        spineShown = listing.m_bShowSpine;
+        return IDOK;
+    });
+    window.OnEditTexts();
+    EXPECT_TRUE(spineShown); // the back carries the spine text
+    EXPECT_TRUE(TheCover().coverChanged);
+    EXPECT_EQ(TheCover().bCoverText, "[DELIM]1.[/DELIM][DELIM]Song[/DELIM][DELIM]3:00[/DELIM]\n\r");
+
+    ViewFront();
+    host.AnswerDialog([](CDialog& dialog) {
+        auto& listing = dynamic_cast<CTrackListDlg&>(dialog);
+        EXPECT_FALSE(listing.m_bShowSpine);
+        listing.m_strListing = "[DELIM]1.[/DELIM][DELIM]Front[/DELIM][DELIM][/DELIM]\n\r";
+        return IDOK;
+    });
+    window.OnEditTexts();
+    EXPECT_EQ(TheCover().fCoverText, "[DELIM]1.[/DELIM][DELIM]Front[/DELIM][DELIM][/DELIM]\n\r");
+}
+
+TEST_F(EditCommands, DvdCoverTextDialogStoresAllFiveTexts)
+{
+    Open(StandardDVD);
+    TheCover().frontCoverSpineText = "front spine stays";
+    host.AnswerDialog([](CDialog& dialog) {
+        auto& texts = dynamic_cast<CCoverTextDlg&>(dialog);
+        texts.m_strSpine = "SPINE";
+        texts.m_strBackText = "back\r\ntext";
+        texts.m_strFrontText = "front";
+        texts.m_strBackTitle = "Back Title";
+        texts.m_strFrontTitle = "Front Title";
+        return IDOK;
+    });
+    window.OnEditTexts();
+    const CoverState& cover = TheCover();
+    EXPECT_TRUE(cover.coverChanged);
+    EXPECT_EQ(cover.backCoverSpineText, "SPINE");
+    EXPECT_EQ(cover.bCoverText, "back\r\ntext");
+    EXPECT_EQ(cover.fCoverText, "front");
+    EXPECT_EQ(cover.bCoverTitle, "Back Title");
+    EXPECT_EQ(cover.fCoverTitle, "Front Title");
+    EXPECT_EQ(cover.frontCoverSpineText, "front spine stays");
+}
+
+TEST_F(EditCommands, UncheckingPrintSpineOnADvdTurnsOffSpineAndPicture)
+{
+    Open(StandardDVD);
+    QTest::mouseClick(window.Button(IDC_EXTEND_IMAGE), Qt::LeftButton);
+    EXPECT_FALSE(window.Button(IDC_EXTEND_IMAGE)->GetCheckState());
+    EXPECT_FALSE(TheCover().backCoverSpinesOn);
+    EXPECT_FALSE(TheCover().bBackPrintOverSpines);
+    EXPECT_TRUE(TheCover().coverChanged);
+}
+
+TEST_F(EditCommands, FontDialogOpensOnTheSidesFontAndColour)
+{
+    Open(StandardCD);
+    TheCover().bCoverTextColor = RGB(0, 0, 128);
+    TheCover().bCoverTextFont.lfItalic = 1;
+    host.AnswerDialog([](CDialog& dialog) {
+        auto& font = dynamic_cast<CFontDialog&>(dialog);
+        EXPECT_EQ(font.FaceList()->currentItem()->text(), QStringLiteral("Arial"));
+        EXPECT_EQ(font.StyleList()->currentItem()->text(), QStringLiteral("Italic"));
+        EXPECT_EQ(font.SizeEdit()->text(), QStringLiteral("18"));
+        EXPECT_EQ(font.ColorBox()->currentText(), QStringLiteral("Navy"));
+        font.SizeEdit()->setText(QStringLiteral("12"));
+        font.StyleList()->setCurrentRow(2); // Bold
+        font.UnderlineBox()->setChecked(true);
+        font.ColorBox()->setCurrentIndex(font.ColorBox()->findText(QStringLiteral("Red")));
+        font.OnOK();
+        return font.result();
+    });
+    window.OnChooseFont();
+    const CoverState& cover = TheCover();
+    EXPECT_EQ(cover.bCoverTextPointSize, 120);
+    EXPECT_EQ(cover.bCoverTextFont.lfHeight, -16);
+    EXPECT_EQ(cover.bCoverTextFont.lfWeight, FW_BOLD);
+    EXPECT_EQ(cover.bCoverTextFont.lfItalic, 0);
+    EXPECT_EQ(cover.bCoverTextFont.lfUnderline, 1);
+    EXPECT_STREQ(cover.bCoverTextFont.lfFaceName, "Arial");
+    EXPECT_EQ(cover.bCoverTextColor, RGB(255, 0, 0));
+    EXPECT_TRUE(cover.coverChanged);
+}
+
+TEST_F(EditCommands, ClosingAnUnchangedCoverAsksOnlyWhetherToClose)
+{
+    Open(StandardCD);
+    host.AnswerMessageBox(IDYES);
+    window.OnCancel();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].text, "Are you sure you want to close Sleevora?");
+    EXPECT_EQ(window.result(), IDYES);
+}
+
+TEST_F(EditCommands, ClosingAChangedCoverAndDecliningToSaveExits)
+{
+    Open(StandardCD);
+    TheCover().coverChanged = true;
+    host.AnswerMessageBox(IDYES);
+    host.AnswerMessageBox(IDNO);
+    window.OnCancel();
+    ASSERT_EQ(host.Questions().size(), 2u);
+    EXPECT_EQ(host.Questions()[1].text, "You have made changes to your cover, would you like to save the cover?");
+    EXPECT_EQ(host.Questions()[1].caption, "Save");
+    EXPECT_EQ(window.result(), IDYES);
+    EXPECT_TRUE(host.FileDialogsRun().empty());
+}
+
+TEST_F(EditCommands, ACancelledSaveKeepsTheWindowOpenOnCloseAndOnStartOver)
+{
+    Open(StandardCD);
+    TheCover().coverChanged = true;
+    host.AnswerMessageBox(IDYES); // close?
+    host.AnswerMessageBox(IDYES); // save?
+    host.AnswerFileDialog("");    // cancelled
+    window.OnCancel();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(TheCover().saveCancelled);
+
+    host.AnswerMessageBox(IDYES);
+    host.AnswerFileDialog("");
+    QTest::mouseClick(window.Button(IDC_START_OVER), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(TheCover().coverChanged);
+}
+
+TEST_F(EditCommands, StartOverOnAnUnchangedCoverGoesStraightOn)
+{
+    Open(StandardCD);
+    QTest::mouseClick(window.Button(IDC_START_OVER), Qt::LeftButton);
+    EXPECT_TRUE(host.Questions().empty());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), IDOK);
+}
+
+TEST_F(EditCommands, F1AndTheHelpButtonOpenTheSameHelpFile)
+{
+    Open(StandardCD);
+    CUrlCatcher desktop;
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTest::mouseClick(window.Button(IDC_HELP_BUTTON), Qt::LeftButton);
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_EQ(desktop.opened[0], desktop.opened[1]);
+    EXPECT_EQ(desktop.opened[0].toLocalFile().toStdString(), HelpFilePath());
+    EXPECT_TRUE(desktop.opened[0].toLocalFile().endsWith(QStringLiteral("/help.chm")));
+}
+
+#include "CoverEditCommandsTest.moc"

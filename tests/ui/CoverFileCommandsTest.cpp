@@ -1,0 +1,216 @@
+// Saving and loading covers from the main window, with the file dialogs and questions
+// answered by a script and real files in a temporary folder.
+#include "ConfigFolder.h"
+#include "CoverFile.h"
+#include "CoverMainDlg.h"
+#include "CoverSettings.h"
+#include "CoverState.h"
+#include "HoverButton.h"
+#include "Resources.h"
+#include "ScriptedModalHost.h"
+#include "Shell.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadAll(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class CoverFiles : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        InitProgramResources();
+        QStandardPaths::setTestModeEnabled(true);
+        Open(StandardCD);
+        TheCover().lastFilePath = folder.path().toStdString();
+    }
+    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
+
+    void Open(CoverType type)
+    {
+        CCoverSettings settings;
+        settings.m_dwOption = static_cast<DWORD>(type);
+        settings.SaveValues();
+        RunWindow();
+    }
+    // One run of the window, as the start-up loop makes it.
+    void RunWindow()
+    {
+        host.AnswerDialog([](CDialog&) { return IDCANCEL; });
+        window.DoModal();
+        window.show();
+        QApplication::processEvents();
+    }
+    std::string InFolder(const char* name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
+
+    CTemporaryConfigFolder config;
+    QTemporaryDir folder;
+    CScriptedModalHost host;
+    CCoverMainDlg window;
+};
+
+} // namespace
+
+TEST_F(CoverFiles, SaveAddsTheExtensionOnlyWhenTheNameLacksIt)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"mycover", "mycover.slv"}, {"mycover.SLV", "mycover.SLV.slv"}, {"a.slv.old", "a.slv.old"}};
+    for (const auto& [typed, written] : names) {
+        host.AnswerFileDialog(InFolder(typed));
+        TheCover().coverChanged = true;
+        window.SaveCoverFile();
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(InFolder(written)))) << typed;
+        EXPECT_FALSE(TheCover().coverChanged);
+        EXPECT_FALSE(TheCover().saveCancelled);
+    }
+    ASSERT_EQ(host.FileDialogsRun().size(), 3u);
+    EXPECT_FALSE(host.FileDialogsRun()[0].bOpen);
+    EXPECT_EQ(host.FileDialogsRun()[0].filters.size(), 1u);
+    EXPECT_TRUE(ReadAll(InFolder("mycover.slv")).startsWith("[BEGIN][covertype]=1[ENDcovertype]"));
+}
+
+TEST_F(CoverFiles, CancellingTheSaveDialogSavesNothingAndSaysSo)
+{
+    TheCover().lastFilePath.clear();
+    TheCover().coverChanged = true;
+    host.AnswerFileDialog("");
+    window.SaveCoverFile();
+    EXPECT_TRUE(TheCover().saveCancelled);
+    EXPECT_TRUE(TheCover().coverChanged);
+    EXPECT_EQ(host.FileDialogsRun()[0].initialDir, GetDesktopFolder());
+    EXPECT_EQ(TheCover().lastFilePath, GetDesktopFolder());
+}
+
+TEST_F(CoverFiles, NoToOverwriteKeepsTheOldFileAndTheChangedMark)
+{
+    WriteAll(InFolder("old.slv"), "the old cover");
+    TheCover().coverChanged = true;
+    host.AnswerFileDialog(InFolder("old.slv"));
+    host.AnswerMessageBox(IDNO);
+    window.SaveCoverFile();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].text,
+              "A cover with this name already exists. Would you like to overwrite this cover?");
+    EXPECT_EQ(host.Questions()[0].caption, "Overwrite?");
+    EXPECT_EQ(host.Questions()[0].nType, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(ReadAll(InFolder("old.slv")), QByteArray("the old cover"));
+    EXPECT_TRUE(TheCover().coverChanged);
+
+    // The save prompt that called the save then reports that nothing was saved.
+    host.AnswerMessageBox(IDYES);
+    host.AnswerFileDialog(InFolder("old.slv"));
+    host.AnswerMessageBox(IDNO);
+    EXPECT_FALSE(window.ConfirmSaveChanges());
+}
+
+TEST_F(CoverFiles, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheCoverChanged)
+{
+    WriteAll(InFolder("plain-file"), "not a folder");
+    TheCover().coverChanged = true;
+    host.AnswerFileDialog(InFolder("plain-file") + "/cover.slv");
+    host.AnswerMessageBox(IDOK);
+    window.SaveCoverFile();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Error");
+    EXPECT_NE(host.Questions()[0].text.find("cover.slv"), std::string::npos);
+    EXPECT_TRUE(TheCover().coverChanged);
+    EXPECT_FALSE(TheCover().saveCancelled);
+}
+
+TEST_F(CoverFiles, LoadingRunsTheWindowAgainWithTheSavedCover)
+{
+    Open(StandardDVD);
+    TheCover().lastFilePath = folder.path().toStdString();
+    TheCover().bCoverTitle = "The Quiet Coast";
+    TheCover().bBGColor = RGB(1, 2, 3);
+    TheCover().bBackPrintOverSpines = false;
+    host.AnswerFileDialog(InFolder("dvd"));
+    window.SaveCoverFile();
+
+    Open(StandardCD); // a different kind in between
+    host.AnswerFileDialog(InFolder("dvd.slv"));
+    window.ChooseCoverFile();
+    EXPECT_EQ(window.pendingLoadPath, InFolder("dvd.slv"));
+    EXPECT_EQ(window.result(), IDOK);
+    RunWindow();
+    EXPECT_TRUE(window.pendingLoadPath.empty());
+    EXPECT_EQ(TheCover().covertype, StandardDVD);
+    EXPECT_EQ(TheCover().bCoverTitle, "The Quiet Coast");
+    EXPECT_EQ(TheCover().bBGColor, RGB(1, 2, 3));
+    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(StandardDVD));
+    EXPECT_EQ(window.Button(IDC_TRACK_LISTING)->text(), QStringLiteral("Cover Text")); // laid out as a DVD
+    EXPECT_FALSE(window.Button(IDC_EXTEND_IMAGE)->GetCheckState());
+}
+
+TEST_F(CoverFiles, ALoadedBackPictureShowsClearImage)
+{
+    const std::string picture = InFolder("photo.png");
+    WriteAll(picture, "not really a png, but bytes to carry");
+    TheCover().bImagePath = picture;
+    host.AnswerFileDialog(InFolder("with-picture.slv"));
+    window.SaveCoverFile();
+    window.pendingLoadPath = InFolder("with-picture.slv");
+    RunWindow();
+    EXPECT_FALSE(TheCover().bImagePath.empty());
+    EXPECT_EQ(ReadAll(TheCover().bImagePath), ReadAll(picture));
+    EXPECT_TRUE(window.Button(IDC_CLEAR_IMAGE)->isVisible());
+    EXPECT_FALSE(window.Button(IDC_CHOOSE_IMAGE)->isVisible());
+}
+
+TEST_F(CoverFiles, AFileThatIsNoCoverIsReportedAndTheResetCoverStays)
+{
+    WriteAll(InFolder("notes.slv"), "just some text");
+    window.pendingLoadPath = InFolder("notes.slv");
+    host.AnswerMessageBox(IDOK);
+    RunWindow();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Invalid File");
+    EXPECT_EQ(host.Questions()[0].text, "Unable to load a cover from the file you specified.\n\nPlease ensure the "
+                                        "file are attempting to load was created using Sleevora.");
+    EXPECT_EQ(host.Questions()[0].nType, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(TheCover().covertype, StandardCD);
+    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_TRUE(window.pendingLoadPath.empty());
+}
+
+TEST_F(CoverFiles, ConfirmingANameThatDoesNotExistLoadsNothingButClearsTheChangedMark)
+{
+    TheCover().coverChanged = true;
+    host.AnswerMessageBox(IDNO); // do not save the changes first
+    host.AnswerFileDialog(InFolder("missing"));
+    window.ChooseCoverFile();
+    EXPECT_TRUE(window.pendingLoadPath.empty());
+    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(host.Questions().size(), 1u);
+}
+
+TEST_F(CoverFiles, PicturesOfALoadedCoverGoToTheUsersDataFolderWhenTheProgramFolderIsClosed)
+{
+    WriteAll(InFolder("a-file"), "x");
+    const std::string fallback = ExtractedPictureFolder(InFolder("a-file") + "/program");
+    EXPECT_EQ(QString::fromStdString(fallback),
+              QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    EXPECT_TRUE(QDir(QString::fromStdString(fallback)).exists());
+    EXPECT_EQ(ExtractedPictureFolder(folder.path().toStdString()), folder.path().toStdString());
+}

@@ -1,0 +1,152 @@
+// Saving and loading cover files from the main window: the file dialogs, the program's own
+// questions and messages, and what the window shows after a load.
+#include "CoverMainDlg.h"
+
+#include "CoverFile.h"
+#include "CoverSettings.h"
+#include "FileDialogEx.h"
+#include "HoverButton.h"
+#include "ModalHost.h"
+#include "Shell.h"
+#include "resource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+// A name that does not contain ".slv" anywhere (case counts) gets it added.
+std::string WithCoverExtension(std::string strPath)
+{
+    if (strPath.find(".slv") == std::string::npos)
+        strPath += ".slv";
+    return strPath;
+}
+
+bool FileExists(const std::string& strPath)
+{
+    return QFileInfo(QString::fromStdString(strPath)).isFile();
+}
+
+bool CanWriteInto(const QString& folder)
+{
+    if (!QDir(folder).exists())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.sleevora-XXXXXX"));
+    return probe.open();
+}
+
+// The file dialogs open in the folder of the last picture, or on the Desktop at first.
+void StartFileDialogsOnTheDesktop(CoverState& cover)
+{
+    if (cover.lastFilePath.empty())
+        cover.lastFilePath = GetDesktopFolder();
+}
+
+} // namespace
+
+std::string ExtractedPictureFolder(const std::string& strProgramFolder)
+{
+    const QString programFolder = QString::fromStdString(strProgramFolder);
+    if (CanWriteInto(programFolder))
+        return strProgramFolder;
+    // Where the program's folder is closed to the user (an installed program), the pictures
+    // of a loaded cover go to the user's own data folder, under the same names.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(data);
+    return data.toStdString();
+}
+
+void CCoverMainDlg::SaveCoverFile()
+{
+    CoverState& cover = TheCover();
+    StartFileDialogsOnTheDesktop(cover);
+    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, nullptr);
+    dialog.m_strInitialDir = cover.lastFilePath;
+    if (dialog.DoModal() != IDOK) {
+        cover.saveCancelled = true;
+        return;
+    }
+    const std::string path = WithCoverExtension(dialog.GetPathName());
+    if (FileExists(path) &&
+        MessageBox(this, "A cover with this name already exists. Would you like to overwrite this cover?",
+                   "Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const CoverSaveResult result = WriteCoverFile(path, cover);
+    if (!result.bWritten) {
+        // Nothing was written: the cover stays marked changed, so nobody thinks it saved.
+        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    cover.coverChanged = false;
+    cover.saveCancelled = false;
+    if (!result.strWarning.empty())
+        MessageBox(this, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CCoverMainDlg::ChooseCoverFile()
+{
+    if (!ConfirmSaveChanges())
+        return;
+    CoverState& cover = TheCover();
+    StartFileDialogsOnTheDesktop(cover);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kCoverFileFilter, nullptr);
+    dialog.m_strInitialDir = cover.lastFilePath;
+    if (dialog.DoModal() != IDOK)
+        return;
+    cover.coverChanged = false;
+    const std::string path = WithCoverExtension(dialog.GetPathName());
+    if (!FileExists(path))
+        return;
+    pendingLoadPath = path;
+    EndDialog(IDOK);
+}
+
+// Reads the waiting cover file into the freshly reset cover, while the window initialises.
+void CCoverMainDlg::LoadCoverFile()
+{
+    CoverState& cover = TheCover();
+    const CoverLoadResult result =
+        ReadCoverFile(pendingLoadPath, cover, ExtractedPictureFolder(GetProgramFolder()));
+    switch (result.status) {
+    case CoverLoadStatus::Missing:
+        return;
+    case CoverLoadStatus::NotACover:
+        MessageBox(this, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    case CoverLoadStatus::Unreadable:
+        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    case CoverLoadStatus::Loaded:
+        break;
+    }
+    CCoverSettings settings;
+    settings.m_dwOption = static_cast<DWORD>(cover.covertype);
+    settings.SaveValues();
+    m_pExtend->SetCheckState(cover.bFrontPrintOverSpines, true);
+    m_pExtend->SetCheckState(cover.bBackPrintOverSpines, true);
+    m_pExtend->AssignIcon(m_pExtend->GetCheckState() ? IDI_CHECKED : IDI_UNCHECKED);
+    ShowImageButtonFor(CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath);
+    InvalidatePreviews();
+    cover.coverChanged = false;
+    if (!result.unwritableFiles.empty())
+        MessageBox(this,
+                   "The pictures of this cover could not be written to " + result.unwritableFiles.front() +
+                       ".",
+                   kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CCoverMainDlg::ConfirmSaveChanges()
+{
+    CoverState& cover = TheCover();
+    cover.saveCancelled = false;
+    if (!cover.coverChanged)
+        return true;
+    if (MessageBox(this, "You have made changes to your cover, would you like to save the cover?", "Save",
+                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return true;
+    SaveCoverFile();
+    return !cover.coverChanged;
+}
