@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     fp-utils xchm xdg-utils
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -273,6 +273,25 @@ void ApplicationIcon(QPainter& p, int size)
     Disc(p, QPointF(20, 16), 10);
 }
 
+// A cover file: a sheet with a folded corner, and a disc on it.
+void CoverFileIcon(QPainter& p, int size)
+{
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(Outline(1.2));
+    p.setBrush(kPaper);
+    QPainterPath sheet;
+    sheet.moveTo(5.5, 2.5);
+    sheet.lineTo(20.5, 2.5);
+    sheet.lineTo(26.5, 8.5);
+    sheet.lineTo(26.5, 29.5);
+    sheet.lineTo(5.5, 29.5);
+    sheet.closeSubpath();
+    p.drawPath(sheet);
+    p.drawLine(QPointF(20.5, 2.5), QPointF(20.5, 8.5));
+    p.drawLine(QPointF(20.5, 8.5), QPointF(26.5, 8.5));
+    Disc(p, QPointF(16, 19), 8);
+}
+
 void Logo(QPainter& p)
 {
     ApplicationIcon(p, 44);
@@ -337,6 +356,8 @@ int main(int argc, char** argv)
     Save(QStringLiteral("icons/15.png"), 32, [](QPainter& p) { ApplicationIcon(p, 32); });
     for (const int size : {16, 24, 48, 64, 128, 256})
         Save(QStringLiteral("icons/sleevora-%1.png").arg(size), size, [size](QPainter& p) { ApplicationIcon(p, size); });
+    for (const int size : {16, 24, 48, 64, 128, 256})
+        Save(QStringLiteral("icons/cover-file-%1.png").arg(size), size, [size](QPainter& p) { CoverFileIcon(p, size); });
     Save(QStringLiteral("bitmaps/155.png"), 69, Logo, false, 64);
     Save(QStringLiteral("bitmaps/205.png"), 32, SaveBitmap, true);
     Save(QStringLiteral("bitmaps/206.png"), 32, LoadBitmap, true);
