@@ -221,36 +221,82 @@ CoverSaveResult WriteCoverFile(const std::string& strPath, const CoverState& cov
     return result;
 }
 
-CoverLoadResult ReadCoverFile(const std::string& strPath, CoverState& cover, const std::string& strFolder)
+namespace {
+
+// A header that names one of the kinds of case; any other value would open a window with
+// no preview that the New Cover dialog cannot show again.
+bool IsKnownCover(const CoverFileParts& parts)
+{
+    if (!parts.bHasHeader)
+        return false;
+    const int32_t type = ReadCoverInteger(ReadCoverValue(parts.header, "covertype"));
+    return type >= StandardCD && type <= SlimlineDVD;
+}
+
+} // namespace
+
+bool IsCoverFile(std::string_view bytes)
+{
+    return IsKnownCover(SplitCoverFile(bytes));
+}
+
+CoverLoadResult ReadCoverFileBytes(const std::string& strPath, std::string& bytes)
 {
     CoverLoadResult result;
+    bytes.clear();
     const QString name = FileName(strPath);
     if (!QFileInfo::exists(name))
         return result;
     QFile file(name);
-    QByteArray bytes;
+    QByteArray content;
     if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
+        content = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         result.status = CoverLoadStatus::Unreadable;
         result.strError = "The cover file " + Quoted(strPath) +
                           " could not be read: " + file.errorString().toStdString() + ".";
         return result;
     }
-    file.close();
-    return ReadCoverBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), cover,
-                          strFolder);
+    bytes = content.toStdString();
+    result.status = IsCoverFile(bytes) ? CoverLoadStatus::Loaded : CoverLoadStatus::NotACover;
+    return result;
+}
+
+CoverLoadResult ReadCoverFile(const std::string& strPath, CoverState& cover, const std::string& strFolder)
+{
+    std::string bytes;
+    const CoverLoadResult check = ReadCoverFileBytes(strPath, bytes);
+    if (check.status != CoverLoadStatus::Loaded)
+        return check;
+    return ReadCoverBytes(bytes, cover, strFolder);
+}
+
+std::string DamagedPicturesMessage(const CoverLoadResult& result)
+{
+    if (result.damagedPictures.empty())
+        return {};
+    const std::string sides = result.damagedPictures.size() == 2 ? "front and back pictures"
+                                                                  : SideWord(result.damagedPictures.front()) +
+                                                                        " picture";
+    return "The " + sides + " of this cover could not be read: the cover file is damaged or incomplete.\n\n" +
+           "The rest of the cover was loaded.";
 }
 
 CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder)
 {
     CoverLoadResult result;
     const CoverFileParts parts = SplitCoverFile(bytes);
-    if (!parts.bHasHeader) {
+    if (!IsKnownCover(parts)) {
         result.status = CoverLoadStatus::NotACover;
         return result;
     }
     ApplyCoverHeader(parts.header, cover);
+    for (const CoverSide side : {CoverSide::Front, CoverSide::Back}) {
+        const bool front = side == CoverSide::Front;
+        const bool named = !ReadCoverValue(parts.header, front ? "fImagePath" : "bImagePath").empty();
+        if (named && !(front ? parts.bFrontSectionWhole : parts.bBackSectionWhole))
+            result.damagedPictures.push_back(side);
+    }
     result.strFrontFile = JoinPath(strFolder, "tmpfront" + PictureExtension(parts.header, "fImagePath"));
     result.strBackFile = JoinPath(strFolder, "tmpback" + PictureExtension(parts.header, "bImagePath"));
     // Both files are written on every load, empty for a side without a picture: the folder

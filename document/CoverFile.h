@@ -38,7 +38,7 @@ enum class CoverLoadStatus
 {
     Loaded,
     Missing,    // no file of that name: no message
-    NotACover,  // no "[END]" before the first NUL byte: kInvalidCoverText
+    NotACover,  // no "[END]" before the first NUL byte, or no known kind of case: kInvalidCoverText
     Unreadable, // the file is there but could not be read: strError
 };
 
@@ -53,7 +53,22 @@ struct CoverLoadResult
     // Extracted picture files that could not be written; the cover's picture paths point
     // at them all the same, and the previews draw no picture for a missing file.
     std::vector<std::string> unwritableFiles;
+    // Sides whose picture the header names but whose section is cut off or broken: the cover
+    // was loaded without that picture.
+    std::vector<CoverSide> damagedPictures;
 };
+
+// Whether the bytes hold a cover this program opens: "[END]" before the first NUL byte,
+// and a kind of case from 1 to 5 in the header.
+bool IsCoverFile(std::string_view bytes);
+
+// Reads a whole file into bytes and checks it with IsCoverFile, touching no cover: status
+// Loaded means the bytes can go to ReadCoverBytes. A load that must not lose the cover on
+// screen checks the file this way before the window lets go of it.
+CoverLoadResult ReadCoverFileBytes(const std::string& strPath, std::string& bytes);
+
+// The message for a load that found pictures cut off, naming the sides; empty when none was.
+std::string DamagedPicturesMessage(const CoverLoadResult& result);
 
 // Loads a cover file into a cover that the caller has just reset, extracting the pictures
 // into strFolder and pointing the picture paths at them. Borders and spine switches keep the

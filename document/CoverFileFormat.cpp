@@ -174,6 +174,11 @@ std::string_view PictureSection(std::string_view bytes, long start, size_t openS
     return bytes.substr(first, static_cast<size_t>(end) - first);
 }
 
+bool IsWholeSection(long start, size_t openSize, long end)
+{
+    return start >= 0 && end >= start + static_cast<long>(openSize);
+}
+
 bool IsBlank(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
@@ -341,6 +346,8 @@ CoverFileParts SplitCoverFile(std::string_view bytes)
     const std::array<long, 4> markers = FindPictureMarkers(bytes);
     parts.frontPicture = PictureSection(bytes, markers[0], kFrontPictureMarker.size(), markers[1]);
     parts.backPicture = PictureSection(bytes, markers[2], kBackPictureMarker.size(), markers[3]);
+    parts.bFrontSectionWhole = IsWholeSection(markers[0], kFrontPictureMarker.size(), markers[1]);
+    parts.bBackSectionWhole = IsWholeSection(markers[2], kBackPictureMarker.size(), markers[3]);
     return parts;
 }
 

@@ -39,6 +39,10 @@ struct CoverFileParts
     // markers stand in the wrong order.
     std::string_view frontPicture;
     std::string_view backPicture;
+    // Both markers of the section were found, in order (a file cut off inside a picture
+    // lacks the closing one).
+    bool bFrontSectionWhole = false;
+    bool bBackSectionWhole = false;
 };
 CoverFileParts SplitCoverFile(std::string_view bytes);
 

@@ -12,17 +12,7 @@ void CCoverButton::PreSubclassWindow()
 
 void CCoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (m_bRedrawPending) {
-        m_bRedrawPending = false;
-        // The control's area in the parent's coordinates; repainting it repaints this
-        // control too, and that second request draws.
-        if (QWidget* parent = parentWidget())
-            parent->update(geometry());
-        else
-            update();
-        return;
-    }
-    m_bRedrawPending = true;
+    emit FillRequested();
     Draw(lpDrawItemStruct->hDC, CRect(lpDrawItemStruct->rcItem), lpDrawItemStruct->itemState,
          lpDrawItemStruct->hDC);
 }

@@ -15,9 +15,8 @@ public:
 
     // Owner-drawn and notifying, keeping the low eight style bits.
     void PreSubclassWindow() override;
-    // A drawing takes two requests: the first only has the parent repaint the area under
-    // the control (its paint handler fills this renderer with the cover of the moment),
-    // the second draws.
+    // Every paint draws the cover of that moment: the owner is first asked to copy the
+    // cover into this renderer (FillRequested, answered before it returns), then it draws.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     virtual void DrawGuides(CDC* pDC, CRect rect, UINT nState) = 0;
@@ -28,6 +27,10 @@ public:
     // Draws for paper: the font resolution is the screen's, given by the caller.
     void DrawForPrint(CDC* pDC, CRect rect, int nFontDpi);
 
-    bool m_bRedrawPending = true;
     int m_nFontDpi = -1; // pixels per inch of the text font's height; -1 until the first drawing
+
+signals:
+    // Sent at the start of every paint: the owner fills the renderer with the cover of the
+    // moment through a direct connection, so the drawing that follows is never stale.
+    void FillRequested();
 };

@@ -27,20 +27,43 @@ FREE_IMAGE_FORMAT CoverPictureFormat(const std::string& strPath)
     return format;
 }
 
-FIBITMAP* LoadCoverPicture(const std::string& strPath)
+FREE_IMAGE_FORMAT CoverPictureFileFormat(const std::string& strPath)
 {
     if (strPath.empty())
-        return nullptr;
-    const FREE_IMAGE_FORMAT format = CoverPictureFormat(strPath);
-    if (format == FIF_UNKNOWN)
-        return nullptr;
-    // The path is opened as it stands: file names here are case-sensitive, so only the
-    // format test looks at the upper-cased text.
+        return FIF_UNKNOWN;
+    // The file is opened as it stands: names here are case-sensitive, so only the
+    // extension rule looks at the upper-cased text.
     FILE* file = std::fopen(strPath.c_str(), "rb");
     if (!file)
-        return nullptr;
+        return FIF_UNKNOWN;
     std::fclose(file);
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(strPath.c_str(), 0);
+    if (format == FIF_UNKNOWN)
+        format = CoverPictureFormat(strPath);
+    return format != FIF_UNKNOWN && FreeImage_FIFSupportsReading(format) ? format : FIF_UNKNOWN;
+}
+
+FIBITMAP* LoadCoverPicture(const std::string& strPath)
+{
+    const FREE_IMAGE_FORMAT format = CoverPictureFileFormat(strPath);
+    if (format == FIF_UNKNOWN)
+        return nullptr;
     return FreeImage_Load(format, strPath.c_str(), 0);
+}
+
+bool CanReadCoverPicture(const std::string& strPath)
+{
+    const FREE_IMAGE_FORMAT format = CoverPictureFileFormat(strPath);
+    if (format == FIF_UNKNOWN)
+        return false;
+    // Where the format can be read without its pixels, the header alone answers quickly.
+    const int flags = FreeImage_FIFSupportsNoPixels(format) ? FIF_LOAD_NOPIXELS : 0;
+    FIBITMAP* picture = FreeImage_Load(format, strPath.c_str(), flags);
+    if (!picture)
+        return false;
+    const bool drawable = FreeImage_GetWidth(picture) > 0 && FreeImage_GetHeight(picture) > 0;
+    FreeImage_Unload(picture);
+    return drawable;
 }
 
 CCoverPicture::~CCoverPicture()

@@ -13,9 +13,18 @@
 // that matches decides. FIF_UNKNOWN when none does.
 FREE_IMAGE_FORMAT CoverPictureFormat(const std::string& strPath);
 
+// The format of a picture file: what FreeImage recognises in its content, else what its
+// path names (CoverPictureFormat), so a JPEG saved as "download.png" still reads as JPEG.
+// FIF_UNKNOWN for an empty path, a file that cannot be opened, or a format FreeImage
+// cannot read.
+FREE_IMAGE_FORMAT CoverPictureFileFormat(const std::string& strPath);
+
 // Decodes the picture a path names, or returns null: empty path, unknown format, a file
 // that cannot be opened for reading, or one FreeImage cannot decode in that format.
 FIBITMAP* LoadCoverPicture(const std::string& strPath);
+
+// Whether a file is a picture the renderers can draw, checked when the user chooses it.
+bool CanReadCoverPicture(const std::string& strPath);
 
 class CCoverPicture
 {

@@ -3,6 +3,8 @@
 // cover and has the preview of that side redrawn; the preview reads the cover when it paints.
 #include "CoverMainDlg.h"
 
+#include "CoverFile.h"
+#include "CoverPicture.h"
 #include "CoverTextDlg.h"
 #include "DVDCoverButton.h"
 #include "FileDialogEx.h"
@@ -52,16 +54,31 @@ void CCoverMainDlg::OnChooseImage()
         cover.lastFilePath = GetDesktopFolder();
     CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kPictureFilter, nullptr);
     dialog.m_strInitialDir = cover.lastFilePath;
-    if (dialog.DoModal() == IDOK) {
-        cover.coverChanged = true;
-        const std::string path = dialog.GetPathName();
-        if (QFileInfo(QString::fromStdString(path)).isFile()) {
-            (CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = path;
-            cover.lastFilePath = path;
-            ShowImageButtonFor(path);
-        }
-    }
+    if (dialog.DoModal() == IDOK)
+        UsePictureFile(dialog.GetPathName());
     RedrawPreview();
+}
+
+// Makes a chosen file the background picture of the side in view. A file that is there but
+// holds no picture the renderers can draw is refused with a message, and nothing changes.
+void CCoverMainDlg::UsePictureFile(const std::string& strPath)
+{
+    CoverState& cover = TheCover();
+    const bool exists = QFileInfo(QString::fromStdString(strPath)).isFile();
+    if (exists && !CanReadCoverPicture(strPath)) {
+        MessageBox(this,
+                   "\"" + QFileInfo(QString::fromStdString(strPath)).fileName().toStdString() +
+                       "\" is not a picture Sleevora can read.\n\n"
+                       "Choose a JPEG, PNG, BMP, TIFF, GIF or ICO picture.",
+                   kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    cover.coverChanged = true;
+    if (!exists)
+        return;
+    (CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = strPath;
+    cover.lastFilePath = strPath;
+    ShowImageButtonFor(strPath);
 }
 
 void CCoverMainDlg::OnClearImage()

@@ -86,6 +86,8 @@ void CCoverMainDlg::SaveCoverFile()
         MessageBox(this, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The chosen file is read and checked while this window still shows the cover: a file that
+// holds no cover is reported over it, and the cover, its view and its changed flag stay.
 void CCoverMainDlg::ChooseCoverFile()
 {
     if (!ConfirmSaveChanges())
@@ -96,31 +98,40 @@ void CCoverMainDlg::ChooseCoverFile()
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK)
         return;
-    cover.coverChanged = false;
     const std::string path = WithCoverExtension(dialog.GetPathName());
-    if (!FileExists(path))
+    std::string bytes;
+    const CoverLoadResult check = ReadCoverFileBytes(path, bytes);
+    if (check.status != CoverLoadStatus::Loaded) {
+        ReportUnloadableCover(check);
         return;
+    }
+    cover.coverChanged = false;
     pendingLoadPath = path;
+    m_pendingLoadBytes = std::move(bytes);
     EndDialog(IDOK);
 }
 
-// Reads the waiting cover file into the freshly reset cover, while the window initialises.
+void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result)
+{
+    if (result.status == CoverLoadStatus::NotACover)
+        MessageBox(this, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
+    else if (result.status == CoverLoadStatus::Unreadable)
+        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Reads the waiting cover file into the freshly reset cover, while the window initialises:
+// the bytes checked when the file was chosen, or the file itself when none were kept.
 void CCoverMainDlg::LoadCoverFile()
 {
     CoverState& cover = TheCover();
-    const CoverLoadResult result =
-        ReadCoverFile(pendingLoadPath, cover, ExtractedPictureFolder(GetProgramFolder()));
-    switch (result.status) {
-    case CoverLoadStatus::Missing:
+    const std::string folder = ExtractedPictureFolder(GetProgramFolder());
+    const CoverLoadResult result = m_pendingLoadBytes
+                                       ? ReadCoverBytes(*m_pendingLoadBytes, cover, folder)
+                                       : ReadCoverFile(pendingLoadPath, cover, folder);
+    m_pendingLoadBytes.reset();
+    if (result.status != CoverLoadStatus::Loaded) {
+        ReportUnloadableCover(result);
         return;
-    case CoverLoadStatus::NotACover:
-        MessageBox(this, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    case CoverLoadStatus::Unreadable:
-        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    case CoverLoadStatus::Loaded:
-        break;
     }
     CCoverSettings settings;
     settings.m_dwOption = static_cast<DWORD>(cover.covertype);
@@ -136,6 +147,8 @@ void CCoverMainDlg::LoadCoverFile()
                    "The pictures of this cover could not be written to " + result.unwritableFiles.front() +
                        ".",
                    kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+    if (!result.damagedPictures.empty())
+        MessageBox(this, DamagedPicturesMessage(result), kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool CCoverMainDlg::ConfirmSaveChanges()

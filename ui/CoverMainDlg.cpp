@@ -69,6 +69,8 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
     connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
     connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
     connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
+    for (CCoverButton* preview : std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
+        connect(preview, &CCoverButton::FillRequested, this, [this, preview] { FillPreview(preview); });
 }
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)

@@ -9,10 +9,13 @@
 #include "Dialog.h"
 
 #include <QFont>
+#include <optional>
 #include <string>
 
+struct CoverLoadResult;
 class CHoverButton;
 class CTransparentStatic;
+class CCoverButton;
 class CMyFlatButton;
 class CDVDCoverButton;
 class CSlimlineCoverButton;
@@ -44,6 +47,7 @@ public:
 
     // The editing commands of the right-hand column.
     void OnChooseImage();
+    void UsePictureFile(const std::string& strPath);
     void OnClearImage();
     void OnChooseColor();
     void OnEditTexts();
@@ -82,11 +86,13 @@ private:
 
     // Painting and views.
     void FillVisiblePreview();
+    void FillPreview(CCoverButton* pPreview);
     void OnViewFront();
     void OnViewBack();
     void ShowImageButtonFor(const std::string& strImagePath);
 
     void LoadCoverFile();
+    void ReportUnloadableCover(const CoverLoadResult& result);
     void OnStartOver();
     void RedrawPreview();
     void EditDvdTexts();
@@ -102,6 +108,8 @@ private:
     CMyFlatButton* m_pCdBack = nullptr;
     CDVDCoverButton* m_pDvd = nullptr;
     CSlimlineCoverButton* m_pSlimline = nullptr;
+    // The bytes of the cover file waiting in pendingLoadPath, read and checked when it was chosen.
+    std::optional<std::string> m_pendingLoadBytes;
     QFont m_linkFont;
     QFont m_regularLinkFont;
     QFont m_buttonFont;

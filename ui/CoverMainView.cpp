@@ -1,7 +1,7 @@
 // The main window's painting and its front and back views. The window paints itself white
-// and hands the cover of the moment to the preview on screen: a preview always has the
-// window repaint the area under it before it draws (see CCoverButton::DrawItem), so what
-// it draws is never older than that repaint.
+// and hands the cover of the moment to the preview on screen; a preview also asks for the
+// cover at the start of each of its own paints (CCoverButton::FillRequested), so what it
+// draws is never older than that paint, whichever of the two Qt paints first.
 #include "CoverMainDlg.h"
 
 #include "CoverGeometry.h"
@@ -33,27 +33,39 @@ void CCoverMainDlg::paintEvent(QPaintEvent*)
 
 void CCoverMainDlg::FillVisiblePreview()
 {
-    const int ppi = logicalDpiX();
-    const CoverState& cover = TheCover();
-    switch (cover.covertype) {
-    case StandardCD: {
-        const CoverSide side = CurrentSide();
-        CMyFlatButton& renderer = side == CoverSide::Front ? *m_pCdFront : *m_pCdBack;
-        FillCdRenderer(renderer, cover, TheGeometry(), side, ppi);
-        SetPreviewScale(renderer);
+    switch (TheCover().covertype) {
+    case StandardCD:
+        FillPreview(CurrentSide() == CoverSide::Front ? m_pCdFront : m_pCdBack);
         break;
-    }
     case StandardDVD:
     case SlimlineDVD:
-        FillDvdRenderer(*m_pDvd, cover, TheGeometry(), ppi);
-        SetPreviewScale(*m_pDvd);
+        FillPreview(m_pDvd);
         break;
     case SlimlineCD:
-        FillSlimlineRenderer(*m_pSlimline, cover, TheGeometry(), ppi);
-        SetPreviewScale(*m_pSlimline);
+        FillPreview(m_pSlimline);
         break;
     default:
         break;
+    }
+}
+
+// Copies the cover of this moment into a preview, when the kind of case is the one that
+// preview draws; a custom size hands nothing over.
+void CCoverMainDlg::FillPreview(CCoverButton* pPreview)
+{
+    const int ppi = logicalDpiX();
+    const CoverState& cover = TheCover();
+    const bool cd = cover.covertype == StandardCD;
+    if (cd && (pPreview == m_pCdFront || pPreview == m_pCdBack)) {
+        const CoverSide side = pPreview == m_pCdFront ? CoverSide::Front : CoverSide::Back;
+        FillCdRenderer(*static_cast<CMyFlatButton*>(pPreview), cover, TheGeometry(), side, ppi);
+        SetPreviewScale(*static_cast<CMyFlatButton*>(pPreview));
+    } else if (pPreview == m_pDvd && (cover.covertype == StandardDVD || cover.covertype == SlimlineDVD)) {
+        FillDvdRenderer(*m_pDvd, cover, TheGeometry(), ppi);
+        SetPreviewScale(*m_pDvd);
+    } else if (pPreview == m_pSlimline && cover.covertype == SlimlineCD) {
+        FillSlimlineRenderer(*m_pSlimline, cover, TheGeometry(), ppi);
+        SetPreviewScale(*m_pSlimline);
     }
 }
 

@@ -335,7 +335,7 @@ TEST_F(CoverFile, WindowsMadeCoverReadsEveryField)
 
 TEST_F(CoverFile, BordersAndSpineSwitchesKeepTheResetValuesWhateverTheFileSays)
 {
-    WriteBytes(Path("odd.slv"), Entry("fShowBorder", "0") + Entry("bShowBorder", "FALSE") +
+    WriteBytes(Path("odd.slv"), Entry("covertype", "1") + Entry("fShowBorder", "0") + Entry("bShowBorder", "FALSE") +
                                     Entry("frontCoverSpinesOn", "TRUE") +
                                     Entry("backCoverSpinesOn", "FALSE") + "[END]");
     const CoverState cover = Load(Path("odd.slv"));
@@ -375,18 +375,47 @@ TEST_F(CoverFile, TextHoldingEndEndsTheHeaderThere)
 
 TEST_F(CoverFile, MissingOrMisorderedPictureMarkersLoadWithoutPictures)
 {
-    WriteBytes(Path("nomarkers.slv"), "[BEGIN]" + Entry("fImagePath", "a.jpg") + "[END]picture bytes");
+    WriteBytes(Path("nomarkers.slv"),
+               "[BEGIN]" + Entry("covertype", "1") + Entry("fImagePath", "a.jpg") + "[END]picture bytes");
     CoverLoadResult result;
     CoverState cover = Load(Path("nomarkers.slv"), &result);
     EXPECT_EQ(cover.fImagePath, "");
     EXPECT_EQ(ReadBytes(result.strFrontFile), "");
+    EXPECT_EQ(result.damagedPictures, std::vector<CoverSide>{CoverSide::Front}); // the back names none
 
-    WriteBytes(Path("misordered.slv"),
-               "[BEGIN]" + Entry("bImagePath", "b.png") + "[END][IMAGE1]f[ENDIMAGE1][ENDIMAGE2]x[IMAGE2]b");
+    WriteBytes(Path("misordered.slv"), "[BEGIN]" + Entry("covertype", "1") + Entry("bImagePath", "b.png") +
+                                           "[END][IMAGE1]f[ENDIMAGE1][ENDIMAGE2]x[IMAGE2]b");
     cover = Load(Path("misordered.slv"), &result);
     EXPECT_EQ(ReadBytes(cover.fImagePath), "f");
     EXPECT_EQ(cover.bImagePath, "");
     EXPECT_EQ(ReadBytes(Folder() + "/tmpback.png"), "");
+    EXPECT_EQ(result.damagedPictures, std::vector<CoverSide>{CoverSide::Back});
+    EXPECT_EQ(DamagedPicturesMessage(result), "The back picture of this cover could not be read: the cover file "
+                                              "is damaged or incomplete.\n\nThe rest of the cover was loaded.");
+}
+
+TEST_F(CoverFile, CoverCutOffInsideItsFrontPictureLoadsTheRestAndNamesBothLostPictures)
+{
+    WriteBytes(Path("a.jpg"), PictureBytes(5000, 3));
+    WriteBytes(Path("b.png"), PictureBytes(5000, 4));
+    CoverState saved = ResetCover();
+    saved.fCoverText = "kept text";
+    saved.fImagePath = Path("a.jpg");
+    saved.bImagePath = Path("b.png");
+    ASSERT_TRUE(WriteCoverFile(Path("whole.slv"), saved).bWritten);
+    const std::string whole = ReadBytes(Path("whole.slv"));
+    WriteBytes(Path("cut.slv"), whole.substr(0, whole.find("[IMAGE1]") + 100));
+
+    CoverLoadResult result;
+    const CoverState cover = Load(Path("cut.slv"), &result);
+    EXPECT_EQ(cover.fCoverText, "kept text");
+    EXPECT_EQ(cover.fImagePath, "");
+    EXPECT_EQ(cover.bImagePath, "");
+    EXPECT_EQ(DamagedPicturesMessage(result).rfind("The front and back pictures of this cover could not be read", 0),
+              0u);
+    CoverLoadResult whole_result;
+    Load(Path("whole.slv"), &whole_result);
+    EXPECT_EQ(DamagedPicturesMessage(whole_result), "");
 }
 
 // ---- Files that hold no cover ----------------------------------------------------------
@@ -399,6 +428,11 @@ TEST_F(CoverFile, FilesWithoutACoverAreToldApart)
     EXPECT_EQ(ReadCoverFile(Path("empty.slv"), cover, Folder()).status, CoverLoadStatus::NotACover);
     WriteBytes(Path("afternul.slv"), "[BEGIN]\0[END]"s);
     EXPECT_EQ(ReadCoverFile(Path("afternul.slv"), cover, Folder()).status, CoverLoadStatus::NotACover);
+    // A header that names no kind of case this program has is no cover either.
+    for (const char* kind : {"", "0", "6", "-1", "99999999999"}) {
+        WriteBytes(Path("kind.slv"), "[BEGIN]" + Entry("covertype", kind) + "[END][IMAGE1][ENDIMAGE1]");
+        EXPECT_EQ(ReadCoverFile(Path("kind.slv"), cover, Folder()).status, CoverLoadStatus::NotACover) << kind;
+    }
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.slv"));
     const CoverLoadResult folder = ReadCoverFile(Path("folder.slv"), cover, Folder());
     EXPECT_EQ(folder.status, CoverLoadStatus::Unreadable);
@@ -419,7 +453,7 @@ TEST_F(CoverFile, InvalidFileMessageIsTheProgramsOwn)
 
 TEST_F(CoverFile, CraftedPictureExtensionGivesTmpAndWritesOnlyInsideTheFolder)
 {
-    WriteBytes(Path("crafted.slv"), Entry("fImagePath", "x./../escaped") +
+    WriteBytes(Path("crafted.slv"), Entry("covertype", "2") + Entry("fImagePath", "x./../escaped") +
                                         Entry("bImagePath", "C:\\a.b\\..\\..\\escaped") +
                                         "[END][IMAGE1]front[ENDIMAGE1][IMAGE2]back[ENDIMAGE2]");
     const CoverState cover = Load(Path("crafted.slv"));
@@ -518,7 +552,7 @@ TEST_F(CoverFile, PictureHoldingASectionMarkerIsRefusedWithThePictureNamed)
 
 TEST_F(CoverFile, UnwritableExtractionFolderIsReportedAndThePathsStillSet)
 {
-    WriteBytes(Path("pic.slv"), "[END][IMAGE1]f[ENDIMAGE1][IMAGE2][ENDIMAGE2]");
+    WriteBytes(Path("pic.slv"), Entry("covertype", "1") + "[END][IMAGE1]f[ENDIMAGE1][IMAGE2][ENDIMAGE2]");
     CoverState cover = ResetCover();
     const CoverLoadResult result = ReadCoverFile(Path("pic.slv"), cover, Path("pic.slv"));
     EXPECT_EQ(result.status, CoverLoadStatus::Loaded);

@@ -1,5 +1,5 @@
-// How renderers are asked to draw: the font resolution they fix on first use, and the two
-// paint requests that make one visible drawing.
+// How renderers are asked to draw: the font resolution they fix on first use, and the
+// owner's fill at the start of every paint.
 #include "DVDCoverButton.h"
 #include "FlatButton.h"
 #include "RenderTestSupport.h"
@@ -60,8 +60,8 @@ public:
     COLORREF drawnColour = 0;
 };
 
-// A main window stand-in: every paint fills the preview with the cover of the moment, as
-// the real one copies the cover record into its renderer.
+// A main window stand-in: it fills the preview with the cover of the moment whenever the
+// preview asks, as the real one copies the cover record into its renderer.
 class PreviewHost : public QWidget
 {
 public:
@@ -72,6 +72,7 @@ public:
         preview->setGeometry(20, 20, 120, 90);
         preview->m_bShowBorder = false;
         preview->m_bShowSpineGuides = false;
+        QObject::connect(preview, &CCoverButton::FillRequested, this, [this] { FillPreview(); });
     }
 
     void FillPreview()
@@ -83,24 +84,7 @@ public:
     }
 
     CountingPreview* preview;
-    int paints = 0;
     COLORREF colour = RGB(0, 0, 0);
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        ++paints;
-        FillPreview();
-    }
-};
-
-class PreviewPaint : public testing::Test
-{
-protected:
-    // Paints what has been asked to repaint, without running an event loop.
-    void DeliverUpdateRequests() { QCoreApplication::sendPostedEvents(&host, QEvent::UpdateRequest); }
-
-    PreviewHost host;
 };
 
 } // namespace
@@ -123,38 +107,16 @@ TYPED_TEST(RendererProtocol, DrawForPrintSetsTheFontResolutionEveryTime)
     EXPECT_EQ(this->renderer.m_nFontDpi, 72);
 }
 
-TEST_F(PreviewPaint, FirstRequestOnlyHasTheParentRepaintAndTheSecondDrawsTheCoverOfThatMoment)
+// Whatever made Qt paint the preview (a command, a view switch, the pointer crossing it),
+// that one paint shows the cover as it is at that moment.
+TEST(PreviewPaint, EveryPaintDrawsTheCoverOfThatMoment)
 {
-    host.setAttribute(Qt::WA_DontShowOnScreen); // painted through Qt, never put on a screen
-    host.show();
-
-    DeliverUpdateRequests(); // the window's first paint
-    EXPECT_EQ(host.paints, 1);
-    EXPECT_EQ(host.preview->draws, 0);
-    EXPECT_FALSE(host.preview->m_bRedrawPending);
-
-    host.colour = RGB(10, 200, 30); // the cover changes before the parent repaints
-    DeliverUpdateRequests();        // the repaint the preview asked for
-    EXPECT_EQ(host.paints, 2);
-    EXPECT_EQ(host.preview->draws, 1);
-    EXPECT_EQ(host.preview->drawnColour, RGB(10, 200, 30));
-    EXPECT_TRUE(host.preview->m_bRedrawPending);
-
-    DeliverUpdateRequests(); // drawing asks for nothing more
-    EXPECT_EQ(host.paints, 2);
-    EXPECT_EQ(host.preview->draws, 1);
-}
-
-TEST_F(PreviewPaint, OnlyTheSecondOfTwoPaintsShowsTheCover)
-{
-    host.colour = RGB(10, 200, 30);
-    host.FillPreview();
+    PreviewHost host;
     const QPoint middle(host.preview->width() / 2, host.preview->height() / 2);
-
-    const QImage first = host.preview->grab().toImage();
-    const QImage second = host.preview->grab().toImage();
-
-    EXPECT_NE(PixelAt(first, middle.x(), middle.y()), Rgb(10, 200, 30));
-    EXPECT_EQ(PixelAt(second, middle.x(), middle.y()), Rgb(10, 200, 30));
-    EXPECT_EQ(host.preview->draws, 1);
+    for (const COLORREF colour : {RGB(10, 200, 30), RGB(10, 200, 30), RGB(200, 20, 90)}) {
+        host.colour = colour;
+        const QImage shown = host.preview->grab().toImage();
+        EXPECT_EQ(PixelAt(shown, middle.x(), middle.y()), Rgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+    }
+    EXPECT_EQ(host.preview->draws, 3);
 }

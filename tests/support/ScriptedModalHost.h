@@ -43,6 +43,7 @@ public:
     const std::vector<COLORREF>& ColorDialogsRun() const { return m_colorDialogs; }
 
     const std::vector<AskedQuestion>& Questions() const { return m_questions; }
+    void ClearQuestions() { m_questions.clear(); }
     // Class names of the dialogs run, in order.
     const std::vector<std::string>& DialogsRun() const { return m_dialogs; }
     // What each file dialog was asked to show.

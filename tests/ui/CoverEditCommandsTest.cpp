@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -116,19 +117,32 @@ TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
     EXPECT_TRUE(TheCover().coverChanged); // marked as soon as the dialog is accepted
     EXPECT_TRUE(TheCover().bImagePath.empty());
 
-    const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
-    QFile file(picture);
+    // A file that is there but holds no picture is refused when chosen, and changes nothing.
+    const QString notes = folder.filePath(QStringLiteral("notes.jpg"));
+    QFile file(notes);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
+    TheCover().coverChanged = false;
+    host.AnswerFileDialog(notes.toStdString());
+    host.AnswerMessageBox(IDOK);
+    window.OnChooseImage();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].text, "\"notes.jpg\" is not a picture Sleevora can read.\n\n"
+                                        "Choose a JPEG, PNG, BMP, TIFF, GIF or ICO picture.");
+    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_TRUE(TheCover().bImagePath.empty());
+
+    const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
+    QImage(4, 4, QImage::Format_RGB32).save(picture, "PNG"); // named as a JPEG, read as what it is
     host.AnswerFileDialog(picture.toStdString());
     window.OnChooseImage();
     EXPECT_EQ(TheCover().bImagePath, picture.toStdString());
     EXPECT_EQ(TheCover().lastFilePath, picture.toStdString());
     EXPECT_TRUE(Visible(IDC_CLEAR_IMAGE));
     EXPECT_FALSE(Visible(IDC_CHOOSE_IMAGE));
-    ASSERT_EQ(host.FileDialogsRun().size(), 3u);
+    ASSERT_EQ(host.FileDialogsRun().size(), 4u);
     EXPECT_EQ(host.FileDialogsRun()[0].filters.size(), 7u);
-    EXPECT_EQ(host.FileDialogsRun()[2].initialDir, GetDesktopFolder());
+    EXPECT_EQ(host.FileDialogsRun()[3].initialDir, GetDesktopFolder());
 
     TheCover().coverChanged = false;
     window.OnClearImage();

@@ -193,16 +193,65 @@ TEST_F(CoverFiles, AFileThatIsNoCoverIsReportedAndTheResetCoverStays)
     EXPECT_TRUE(window.pendingLoadPath.empty());
 }
 
-TEST_F(CoverFiles, ConfirmingANameThatDoesNotExistLoadsNothingButClearsTheChangedMark)
+TEST_F(CoverFiles, ConfirmingANameThatDoesNotExistLoadsNothingAndKeepsTheChangedMark)
 {
     TheCover().coverChanged = true;
     host.AnswerMessageBox(IDNO); // do not save the changes first
     host.AnswerFileDialog(InFolder("missing"));
     window.ChooseCoverFile();
     EXPECT_TRUE(window.pendingLoadPath.empty());
-    EXPECT_FALSE(TheCover().coverChanged);
+    EXPECT_TRUE(TheCover().coverChanged); // the changes were not saved and are still there
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(host.Questions().size(), 1u);
+}
+
+// A file that is no cover (a picture renamed, an empty or cut-off file, an unknown kind of
+// case) is found out before the window lets go of the cover on screen.
+TEST_F(CoverFiles, AFailedLoadKeepsTheCoverItsViewAndItsChangedMark)
+{
+    const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452");
+    WriteAll(InFolder("photo.slv"), png);
+    WriteAll(InFolder("empty.slv"), "");
+    WriteAll(InFolder("unknown.slv"), "[BEGIN][covertype]=7[ENDcovertype][END]");
+    window.Button(IDC_VIEW_FRONT)->click();
+    TheCover().fCoverText = "work in progress";
+    for (const char* name : {"photo.slv", "empty.slv", "unknown.slv"}) {
+        TheCover().coverChanged = true;
+        host.AnswerMessageBox(IDNO); // do not save first
+        host.AnswerFileDialog(InFolder(name));
+        host.AnswerMessageBox(IDOK);
+        window.ChooseCoverFile();
+        ASSERT_EQ(host.Questions().size(), 2u) << name;
+        EXPECT_EQ(host.Questions()[1].caption, "Invalid File");
+        host.ClearQuestions();
+        EXPECT_TRUE(window.isVisible()) << name;
+        EXPECT_TRUE(window.pendingLoadPath.empty());
+        EXPECT_EQ(TheCover().fCoverText, "work in progress");
+        EXPECT_TRUE(TheCover().coverChanged);
+        EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
+    }
+}
+
+TEST_F(CoverFiles, ACoverCutOffInsideItsPictureLoadsTheRestAndSaysWhichPictureIsLost)
+{
+    const std::string picture = InFolder("photo.png");
+    WriteAll(picture, QByteArray(4000, 'p'));
+    TheCover().bImagePath = picture;
+    TheCover().bCoverText = "still here";
+    host.AnswerFileDialog(InFolder("whole.slv"));
+    window.SaveCoverFile();
+    const QByteArray whole = ReadAll(InFolder("whole.slv"));
+    WriteAll(InFolder("cut.slv"), whole.left(whole.indexOf("[IMAGE2]") + 50));
+    host.AnswerFileDialog(InFolder("cut.slv"));
+    window.ChooseCoverFile();
+    host.AnswerMessageBox(IDOK);
+    RunWindow();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Error");
+    EXPECT_EQ(host.Questions()[0].text.rfind("The back picture of this cover could not be read", 0), 0u);
+    EXPECT_EQ(TheCover().bCoverText, "still here");
+    EXPECT_TRUE(TheCover().bImagePath.empty());
+    EXPECT_TRUE(window.Button(IDC_CHOOSE_IMAGE)->isVisible());
 }
 
 TEST_F(CoverFiles, PicturesOfALoadedCoverGoToTheUsersDataFolderWhenTheProgramFolderIsClosed)
