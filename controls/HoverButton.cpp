@@ -476,6 +476,15 @@ void CHoverButton::mouseDoubleClickEvent(QMouseEvent* event)
         COwnerDrawButton::mouseDoubleClickEvent(event);
 }
 
+// The focus cue is shown only for focus that came from the keyboard, as desktops do: a
+// click on a flat button leaves it flat.
+void CHoverButton::focusInEvent(QFocusEvent* event)
+{
+    m_bFocusCue = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                  event->reason() == Qt::ShortcutFocusReason;
+    COwnerDrawButton::focusInEvent(event);
+}
+
 void CHoverButton::focusOutEvent(QFocusEvent* event)
 {
     COwnerDrawButton::focusOutEvent(event);
@@ -537,7 +546,13 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     }
     if (hasCaption)
         PaintCaption(&dc, caption, &rcItem, &rcCaption, m_bPressed, m_bDisabled);
-    // No focus rectangle; the off-screen context copies the button out as it goes.
+    if (m_bFocused && m_bFocusCue && !m_bDisabled) {
+        // Keyboard users need to see where they are: a dotted frame inside the edge.
+        CRect cue = rcItem;
+        cue.InflateRect(-2, -2);
+        dc.SetTextColor(RGB(0, 0, 0));
+        dc.DrawFocusRect(&cue);
+    }
 }
 
 void CHoverButton::PaintParentBackground(CDC* pDC)

@@ -94,6 +94,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -155,5 +156,6 @@ private:
     // The state of the drawing pass under way.
     bool m_bPressed = false;
     bool m_bFocused = false;
+    bool m_bFocusCue = false; // the focus came from the keyboard: it is shown
     bool m_bDisabled = false;
 };

@@ -426,6 +426,24 @@ BOOL CDC::Rectangle(LPCRECT lpRect)
     return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
+void CDC::DrawFocusRect(LPCRECT lpRect)
+{
+    if (!lpRect || !CanDraw())
+        return;
+    CRect rc(*lpRect);
+    rc.NormalizeRect();
+    const int right = rc.right - 1;
+    const int bottom = rc.bottom - 1;
+    for (int x = rc.left; x <= right; x += 2) {
+        FillDeviceRect(QRect(x, rc.top, 1, 1), m_crText, PATCOPY);
+        FillDeviceRect(QRect(x, bottom, 1, 1), m_crText, PATCOPY);
+    }
+    for (int y = rc.top; y <= bottom; y += 2) {
+        FillDeviceRect(QRect(rc.left, y, 1, 1), m_crText, PATCOPY);
+        FillDeviceRect(QRect(right, y, 1, 1), m_crText, PATCOPY);
+    }
+}
+
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight)
 {
     if (!lpRect)

@@ -81,6 +81,9 @@ public:
     BOOL Rectangle(LPCRECT lpRect);
     // A 3D frame one pixel wide: top and left in one colour, bottom and right in the other.
     void Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight);
+    // The keyboard focus cue: a dotted frame, every other pixel, along left to right - 1
+    // and top to bottom - 1, in the text colour.
+    void DrawFocusRect(LPCRECT lpRect);
 
     int StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc, int nSrcWidth,
                       int nSrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD dwRop);

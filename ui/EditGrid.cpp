@@ -118,6 +118,15 @@ void CEditGrid::OnKeyDown(short* pKeyCode, short)
         StartEdit();
 }
 
+// Typing on a cell starts editing it with what was typed, as spreadsheet grids do.
+void CEditGrid::OnKeyPress(const QString& text)
+{
+    if (IsEditing() || GetRow() < GetFixedRows() || GetCol() < GetFixedCols())
+        return;
+    StartEdit();
+    m_pEdit->setText(text);
+}
+
 void CEditGrid::OnLeaveCell()
 {
     if (IsEditing())

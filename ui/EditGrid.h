@@ -34,6 +34,7 @@ public:
 protected:
     void OnClick() override;
     void OnKeyDown(short* pKeyCode, short nShift) override;
+    void OnKeyPress(const QString& text) override;
     void OnLeaveCell() override;
     void OnScroll() override;
 

@@ -574,6 +574,10 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* event)
         if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
             focusNextPrevChild(event->key() == Qt::Key_Tab);
     }
+    const QString typed = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (code != 0 && !command && !typed.isEmpty() && typed.at(0).isPrint())
+        OnKeyPress(typed);
     event->accept();
 }
 

@@ -7,7 +7,7 @@
 // vertical header, so both stay in place when the cells scroll.
 //
 // Events reach the virtual On... handlers: Click (a left click on the grid), KeyDown (every
-// key the grid receives), LeaveCell (the user is about to move the current cell) and
+// key the grid receives), KeyPress (a typed character), LeaveCell (the user is about to move the current cell) and
 // Scroll (the cells scrolled, by the user or by code). Moving the current cell from code
 // fires no LeaveCell, and does not scroll it into view. Tab, after its KeyDown, moves on
 // to the dialog's next control; Enter and Escape stay with the grid.
@@ -116,6 +116,8 @@ protected:
     virtual void OnClick() {}
     // A handler that sets the key code to 0 keeps the grid from using the key itself.
     virtual void OnKeyDown(short* /*pKeyCode*/, short /*nShift*/) {}
+    // KeyPress: a key that types a character, after its KeyDown.
+    virtual void OnKeyPress(const QString& /*text*/) {}
     virtual void OnLeaveCell() {}
     virtual void OnScroll() {}
 

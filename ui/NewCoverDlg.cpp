@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -21,6 +22,9 @@ namespace {
 
 constexpr std::array<int, 5> kChoiceIds = {IDC_STANDARD_CD, IDC_STANDARD_DVD, IDC_OTHER_SIZE, IDC_SLIMLINE_CD,
                                            IDC_SLIMLINE_DVD};
+// The four visible choices as they stand on screen, top to bottom: the arrow keys' order.
+constexpr std::array<int, 4> kChoicesOnScreen = {IDC_STANDARD_CD, IDC_SLIMLINE_CD, IDC_STANDARD_DVD,
+                                                 IDC_SLIMLINE_DVD};
 constexpr std::array<int, 4> kSizeLabelIds = {IDC_WIDTH_LABEL, IDC_HEIGHT_LABEL, IDC_FRONT_COVER_LABEL,
                                               IDC_BACK_COVER_LABEL};
 
@@ -92,6 +96,8 @@ CNewCoverDlg::CNewCoverDlg(QWidget* pParent) : CDialog(pParent)
     CreateFromTemplate(NewCoverTemplate());
     for (const int id : kChoiceIds)
         connect(ChoiceButton(id), &QAbstractButton::clicked, this, [this, id] { OnChoiceClicked(id); });
+    for (const int id : kChoicesOnScreen)
+        ChoiceButton(id)->installEventFilter(this);
 }
 
 QWidget* CNewCoverDlg::CreateControl(const ControlTemplate& control)
@@ -155,6 +161,7 @@ BOOL CNewCoverDlg::OnInitDialog()
     SizeEdit(IDC_FRONT_HEIGHT)->setText(ToQString(FormatCentimetres(settings.m_dwCHF)));
     SizeEdit(IDC_BACK_WIDTH)->setText(ToQString(FormatCentimetres(settings.m_dwCWB)));
     SizeEdit(IDC_FRONT_WIDTH)->setText(ToQString(FormatCentimetres(settings.m_dwCWF)));
+    MakeCheckedChoiceTheTabStop();
     m_pContinue->setFocus();
     return TRUE;
 }
@@ -195,8 +202,46 @@ void CNewCoverDlg::OnChoiceClicked(int nId)
         if (id != nId)
             ChoiceButton(id)->setChecked(false);
     EnableSizeFields(nId == IDC_OTHER_SIZE);
+    MakeCheckedChoiceTheTabStop();
     if (nId == IDC_OTHER_SIZE)
         SizeEdit(IDC_FRONT_HEIGHT)->setFocus();
+}
+
+// The choices are one group for the keyboard, as desktop radio groups are: Tab reaches the
+// checked choice (the first when none is), and the arrow keys move the choice.
+void CNewCoverDlg::MakeCheckedChoiceTheTabStop()
+{
+    int tabStop = kChoicesOnScreen.front();
+    for (const int id : kChoicesOnScreen)
+        if (ChoiceButton(id)->isChecked())
+            tabStop = id;
+    for (const int id : kChoicesOnScreen)
+        ChoiceButton(id)->setFocusPolicy(id == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void CNewCoverDlg::MoveChoiceByArrow(int nFromId, int nStep)
+{
+    const auto from = std::find(kChoicesOnScreen.begin(), kChoicesOnScreen.end(), nFromId);
+    const int count = static_cast<int>(kChoicesOnScreen.size());
+    const int next = (static_cast<int>(from - kChoicesOnScreen.begin()) + nStep + count) % count;
+    const int id = kChoicesOnScreen[static_cast<size_t>(next)];
+    OnChoiceClicked(id);
+    ChoiceButton(id)->setFocus(Qt::TabFocusReason);
+}
+
+bool CNewCoverDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pEvent->type() != QEvent::KeyPress)
+        return CDialog::eventFilter(pWatched, pEvent);
+    const int key = static_cast<QKeyEvent*>(pEvent)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    for (const int id : kChoicesOnScreen) {
+        if (step != 0 && pWatched == ChoiceButton(id)) {
+            MoveChoiceByArrow(id, step);
+            return true;
+        }
+    }
+    return CDialog::eventFilter(pWatched, pEvent);
 }
 
 void CNewCoverDlg::OnOK()

@@ -32,8 +32,11 @@ protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
+    void MakeCheckedChoiceTheTabStop();
+    void MoveChoiceByArrow(int nFromId, int nStep);
     void CreateFonts();
     void ShowStoredChoice(DWORD dwOption);
     void OnChoiceClicked(int nId);

@@ -50,6 +50,11 @@ CTrackListDlg::CTrackListDlg(QWidget* pParent) : CDialog(pParent)
             [this] { OnInsertTrack(); });
     connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_REMOVE_TRACK)), &QAbstractButton::clicked, this,
             [this] { OnRemoveTrack(); });
+    // Tab follows the dialog as it reads: spine text, the grid, then the buttons beside it.
+    QWidget* order[] = {m_pSpineEdit,           m_pGrid, GetDlgItem(IDC_INSERT_TRACK), GetDlgItem(IDC_REMOVE_TRACK),
+                        GetDlgItem(IDOK), GetDlgItem(IDCANCEL)};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     // F1 anywhere in the dialog, the grid and its edit box included.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [] { OpenHelpFile(); });
@@ -81,7 +86,15 @@ BOOL CTrackListDlg::OnInitDialog()
         NumberEmptyListing();
     else
         DecodeListing();
-    return TRUE;
+    // The keyboard starts where the user types first: the spine text on the back, else
+    // the first title; Tab into the grid also lands on that title.
+    m_pGrid->SetRow(1);
+    m_pGrid->SetCol(2);
+    if (m_bShowSpine)
+        m_pSpineEdit->setFocus();
+    else
+        m_pGrid->setFocus();
+    return FALSE;
 }
 
 // Hides the first column and writes the headings of the three visible ones.

@@ -249,6 +249,26 @@ TEST_F(HoverButtonWindow, DisablingMovesTheFocusToTheNextTabStopWhoeverHadIt)
     EXPECT_EQ(QApplication::focusWidget(), &window); // no tab stop left: the parent
 }
 
+// Keyboard users see which flat button has the focus; a click leaves the button flat.
+TEST_F(HoverButtonWindow, FocusFromTheKeyboardShowsADottedFrameAndAClickDoesNot)
+{
+    const auto cuePixels = [this] {
+        const QImage shown = button->grab().toImage();
+        int dark = 0;
+        for (int x = 2; x < 98; ++x) // the cue runs along the top, two pixels inside the edge
+            dark += qGray(shown.pixel(x, 2)) < 64 ? 1 : 0;
+        return dark;
+    };
+    button->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(cuePixels(), 0);
+    button->setFocus(Qt::OtherFocusReason);
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(edit, Qt::Key_Backtab); // back past "Next" ...
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); // ... onto the button
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    EXPECT_EQ(cuePixels(), 49); // every other pixel along the top, and the right side's first
+}
+
 TEST_F(HoverButtonWindow, SettersAnswerWithTheirErrorNumbers)
 {
     EXPECT_EQ(button->SetContentLayout(4), 4u);

@@ -9,6 +9,7 @@
 #include "resource.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -166,5 +167,28 @@ TEST_F(NewCoverDialog, EscapeWritesNothingAndEnterContinues)
     QTest::mouseClick(dialog.ChoiceButton(IDC_SLIMLINE_CD), Qt::LeftButton);
     QTest::keyClick(dialog.ChoiceButton(IDC_SLIMLINE_CD), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(SlimlineCD));
+}
+
+// Without a mouse: Tab reaches the checked kind, the arrows move the choice, Enter continues.
+TEST_F(NewCoverDialog, TheKindOfCaseCanBeChosenWithTheKeyboard)
+{
+    StoreSettings(StandardCD);
+    Open();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_TRUE(dialog.ContinueButton()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.ChoiceButton(IDC_STANDARD_CD));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the next kind on screen
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.ChoiceButton(IDC_STANDARD_DVD));
+    EXPECT_TRUE(Checked(IDC_STANDARD_DVD));
+    EXPECT_FALSE(Checked(IDC_STANDARD_CD));
+    EXPECT_TRUE(Bold(IDC_STANDARD_DVD));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(Checked(IDC_SLIMLINE_CD));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to Continue, past the other kinds
+    EXPECT_EQ(QApplication::focusWidget(), dialog.ContinueButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(SlimlineCD));
 }

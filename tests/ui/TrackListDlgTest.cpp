@@ -245,6 +245,32 @@ TEST_F(TrackListDialog, EnterStartsAnEditAndEnterAgainStoresIt)
     EXPECT_TRUE(Grid().hasFocus());
 }
 
+// The keyboard starts where the user types first, and typing on a cell edits it.
+TEST_F(TrackListDialog, OpensReadyForTypingTheSpineOrTheFirstTitle)
+{
+    Open(Numbered(3), /*showSpine=*/true);
+    EXPECT_TRUE(dialog.SpineEdit()->hasFocus());
+    QTest::keyClicks(dialog.SpineEdit(), "Greatest Hits ");
+    QTest::keyClick(dialog.SpineEdit(), Qt::Key_Tab); // into the grid: the first title, not the last row
+    ASSERT_TRUE(Grid().hasFocus());
+    EXPECT_EQ(Grid().GetRow(), 1);
+    EXPECT_EQ(Grid().GetCol(), 2);
+    QTest::keyClick(&Grid(), 'H');
+    ASSERT_TRUE(Grid().IsEditing());
+    QTest::keyClicks(QApplication::focusWidget(), "arbour"); // the keys that follow reach the editor
+    EXPECT_EQ(EditBox().text(), QStringLiteral("Harbour")); // the first key started the edit, none was lost
+    QTest::keyClick(&EditBox(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Cell(1, 2), "Harbour");
+    EXPECT_TRUE(dialog.isVisible()); // Space and Enter never pressed OK
+
+    dialog.done(IDCANCEL);
+    Open("", /*showSpine=*/false);
+    EXPECT_TRUE(Grid().hasFocus());
+    EXPECT_EQ(Grid().GetRow(), 1);
+    EXPECT_EQ(Grid().GetCol(), 2);
+}
+
 TEST_F(TrackListDialog, AClickOpensTheEditorOverTheCellWithItsWholeTextSelected)
 {
     Open(Numbered(3));
