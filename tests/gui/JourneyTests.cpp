@@ -1,0 +1,209 @@
+// Whole journeys through the running program, driven with real pointer and key events and
+// checked on the screen: every kind of cover, every command's result in the preview, view
+// switching, save / start over / load, a failed load, and closing with its questions.
+#include "EditTemplates.h"
+#include "MulDiv.h"
+#include "ProgramScreens.h"
+#include "SleevoraUser.h"
+#include "TrackListing.h"
+#include "resource.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <cstring>
+
+namespace {
+
+const QString kTrackListingTitle = QStringLiteral("Edit Cover Text/Track Listing");
+
+// A picture with something to see in every part: four coloured quarters.
+QString MakePicture(const QString& folder)
+{
+    QImage picture(240, 160, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 120, 80, QColor(200, 40, 60));
+    painter.fillRect(120, 0, 120, 80, QColor(250, 210, 40));
+    painter.fillRect(0, 80, 120, 80, QColor(40, 150, 90));
+    painter.fillRect(120, 80, 120, 80, QColor(30, 60, 170));
+    painter.end();
+    const QString path = folder + QStringLiteral("/quarters.png");
+    picture.save(path);
+    return path;
+}
+
+std::string EightRowsWith(const std::vector<std::string>& titles)
+{
+    std::vector<TrackRow> rows;
+    for (size_t i = 0; i < 8; ++i)
+        rows.push_back({std::to_string(i + 1) + ".", i < titles.size() ? titles[i] : "", ""});
+    return EncodeTrackListing(rows);
+}
+
+// Choose Color, the colour typed into the colour dialog, and the standard CD's question.
+void ChooseColour(CSleevoraUser& user, const QString& html, const char* bothSides)
+{
+    user.Click(IDC_CHOOSE_COLOR);
+    ASSERT_TRUE(user.Answer(QStringLiteral("Select Color"), {QStringLiteral("alt+h"), QStringLiteral("ctrl+a")}));
+    TypeText(html);
+    PressKeys({QStringLiteral("Return")});
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Select Color")));
+    if (user.Kind() != StandardCD)
+        return;
+    ASSERT_TRUE(user.Answer(QStringLiteral("Color"), {QString::fromLatin1(bothSides)}));
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Color")));
+}
+
+// Track Listing: the spine text (it has the keyboard first), then titles from the first row.
+void TypeTrackListing(CSleevoraUser& user, const QString& spine, const QStringList& titles)
+{
+    user.Click(IDC_TRACK_LISTING);
+    ASSERT_FALSE(WaitForWindow(kTrackListingTitle).isEmpty());
+    TypeText(spine);
+    PressKeys({QStringLiteral("Tab")});
+    for (const QString& title : titles) {
+        TypeText(title);
+        PressKeys({QStringLiteral("Return"), QStringLiteral("Down")});
+    }
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDOK));
+    ASSERT_TRUE(WaitForWindowToClose(kTrackListingTitle));
+}
+
+class RealProgram : public testing::Test
+{
+protected:
+    CSleevoraUser user;
+};
+
+} // namespace
+
+TEST(RealProgramKinds, EachKindOfCaseOpensOnItsOwnPreviewAndExitsWhenAsked)
+{
+    for (const CoverType kind : {StandardCD, SlimlineCD, StandardDVD, SlimlineDVD}) {
+        CSleevoraUser user;
+        ASSERT_TRUE(user.ChooseNewCover(kind)) << kind;
+        const bool dvd = kind == StandardDVD || kind == SlimlineDVD;
+        EXPECT_EQ(user.MainWindow().size(), dvd ? QSize(743, 431) : QSize(666, 431)) << kind;
+        EXPECT_TRUE(user.PreviewShows(NewCover(kind), CoverSide::Back, QStringLiteral("kind-%1").arg(kind))) << kind;
+        EXPECT_TRUE(user.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")})) << kind;
+    }
+}
+
+TEST_F(RealProgram, ColourPictureTrackListingAndFontEachShowInThePreview)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    CoverState cover = NewCover(StandardCD);
+
+    ChooseColour(user, QStringLiteral("#1e6496"), "y");
+    cover.fBGColor = cover.bBGColor = RGB(0x1e, 0x64, 0x96);
+    ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("colour")));
+
+    const QString picture = MakePicture(user.Program().Home());
+    user.Click(IDC_CHOOSE_IMAGE);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), picture));
+    cover.bImagePath = picture.toStdString();
+    ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("picture")));
+
+    TypeTrackListing(user, QStringLiteral("Greatest Hits"), {QStringLiteral("Harbour Lights"), QStringLiteral("Paper Boats")});
+    cover.backCoverSpineText = "Greatest Hits";
+    cover.bCoverText = EightRowsWith({"Harbour Lights", "Paper Boats"});
+    ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("track-listing")));
+
+    user.Click(IDC_FONT);
+    ASSERT_TRUE(user.Answer(QStringLiteral("Font"), {QStringLiteral("alt+s"), QStringLiteral("ctrl+a")}));
+    TypeText(QStringLiteral("20"));
+    PressKeys({QStringLiteral("alt+c")});
+    TypeText(QStringLiteral("Yellow"));
+    PressKeys({QStringLiteral("Return")});
+    LOGFONT font{};
+    font.lfHeight = -MulDiv(200, 96, 720);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = cover.bCoverTextFont.lfCharSet;
+    std::memcpy(font.lfFaceName, cover.bCoverTextFont.lfFaceName, sizeof font.lfFaceName);
+    cover.bCoverTextFont = font;
+    cover.bCoverTextColor = RGB(255, 255, 0);
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("font")));
+}
+
+TEST_F(RealProgram, SwitchingViewsTenTimesShowsTheCoverEveryTime)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    CoverState cover = NewCover(StandardCD);
+    ChooseColour(user, QStringLiteral("#c83c28"), "n"); // the back only: the two sides differ
+    cover.bBGColor = RGB(0xc8, 0x3c, 0x28);
+    for (int i = 0; i < 10; ++i) {
+        const bool front = i % 2 == 0;
+        user.Click(front ? IDC_VIEW_FRONT : IDC_VIEW_BACK);
+        ASSERT_TRUE(user.PreviewShows(cover, front ? CoverSide::Front : CoverSide::Back,
+                                      QStringLiteral("switch-%1").arg(i)))
+            << "after switch " << i + 1;
+    }
+}
+
+TEST_F(RealProgram, DvdCoverTextShowsInThePreview)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardDVD));
+    CoverState cover = NewCover(StandardDVD);
+    user.Click(IDC_TRACK_LISTING); // captioned "Cover Text" on a DVD cover
+    ASSERT_TRUE(user.ClickInDialog(QStringLiteral("Cover Text"), CoverTextTemplate(), IDC_FRONT_TITLE));
+    TypeText(QStringLiteral("The Quiet Coast"));
+    ASSERT_TRUE(user.ClickInDialog(QStringLiteral("Cover Text"), CoverTextTemplate(), IDC_SPINE_TEXT));
+    TypeText(QStringLiteral("QUIET COAST"));
+    ASSERT_TRUE(user.ClickInDialog(QStringLiteral("Cover Text"), CoverTextTemplate(), IDC_COVER_TEXT_OK));
+    cover.fCoverTitle = "The Quiet Coast";
+    cover.backCoverSpineText = "QUIET COAST";
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("dvd-text")));
+}
+
+TEST_F(RealProgram, SaveStartOverAndLoadBringTheWholeCoverBack)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    CoverState cover = NewCover(StandardCD);
+    ChooseColour(user, QStringLiteral("#2a7a3b"), "y");
+    cover.fBGColor = cover.bBGColor = RGB(0x2a, 0x7a, 0x3b);
+    const QString picture = MakePicture(user.Program().Home());
+    user.Click(IDC_CHOOSE_IMAGE);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), picture));
+    cover.bImagePath = picture.toStdString();
+    TypeTrackListing(user, QStringLiteral("Night Drive"), {QStringLiteral("Tunnel Song")});
+    cover.backCoverSpineText = "Night Drive";
+    cover.bCoverText = EightRowsWith({"Tunnel Song"});
+    ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("before-save")));
+
+    const QString saved = user.Program().Home() + QStringLiteral("/night-drive.slv");
+    user.Click(IDC_SAVE);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Save As"), saved));
+    ASSERT_TRUE(WaitUntil([&] { return QFile::exists(saved); }));
+
+    user.Click(IDC_START_OVER);
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    ASSERT_TRUE(user.PreviewShows(NewCover(StandardCD), CoverSide::Back, QStringLiteral("started-over")));
+
+    user.Click(IDC_LOAD);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), saved));
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("loaded")));
+    // Nothing changed since the load: closing asks only whether to close.
+    EXPECT_TRUE(user.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
+}
+
+TEST_F(RealProgram, AFailedLoadKeepsTheCoverOnScreenAndItsChanges)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    CoverState cover = NewCover(StandardCD);
+    ChooseColour(user, QStringLiteral("#6a2a8a"), "y");
+    cover.fBGColor = cover.bBGColor = RGB(0x6a, 0x2a, 0x8a);
+    const QString notACover = user.Program().Home() + QStringLiteral("/photo.slv");
+    QImage(8, 8, QImage::Format_RGB32).save(notACover, "PNG");
+
+    user.Click(IDC_LOAD);
+    ASSERT_TRUE(user.Answer(QStringLiteral("Save"), {QStringLiteral("n")})); // the colour is not saved first
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), notACover));
+    ASSERT_FALSE(WaitForWindow(QStringLiteral("Invalid File")).isEmpty());
+    EXPECT_FALSE(user.MainWindow().isEmpty()); // the window and its cover stay behind the message
+    PressKeys({QStringLiteral("Return")});
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Invalid File")));
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("after-failed-load")));
+    // The colour is still an unsaved change: closing offers to save it.
+    EXPECT_TRUE(user.ExitAnswering(
+        {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
+}

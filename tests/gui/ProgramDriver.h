@@ -1,0 +1,70 @@
+// Drives the built program as a person does: a private X display, the real sleevora
+// executable on it, real pointer and key events sent with xdotool, and what is on screen
+// read back from screenshots. Every wait is on a condition (a window appears, pixels
+// change) with a generous limit, so a loaded machine only makes the tests slower.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+// A private Xvfb display, numbered by the server itself so that parallel runs never meet.
+class CPrivateDisplay
+{
+public:
+    CPrivateDisplay();
+    ~CPrivateDisplay();
+    bool IsRunning() const { return !m_strName.isEmpty(); }
+    QString Name() const { return m_strName; } // ":N"
+
+private:
+    QProcess m_server;
+    QString m_strName;
+};
+
+// Generous limits: a whole window coming up on a loaded two-core machine under sanitizers.
+constexpr int kWaitMs = 30000;
+
+// Polls the condition (processing events) until it holds or the limit passes.
+bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs = kWaitMs);
+
+// The running program, with its own home, configuration, data and cache folders.
+class CProgram
+{
+public:
+    explicit CProgram(const QStringList& arguments = {});
+    ~CProgram();
+    bool WaitForExit(int nTimeoutMs = kWaitMs);
+    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
+    int ExitCode() const { return m_process.exitCode(); }
+    QString Home() const { return m_home.path(); }
+    QString SettingsFile() const { return m_home.path() + QStringLiteral("/config/Quorvane/settings.ini"); }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
+
+// The outer rectangle of the visible top-level window with exactly this title, on the
+// screen; empty when there is none.
+QRect FindWindow(const QString& strTitle);
+QRect WaitForWindow(const QString& strTitle, int nTimeoutMs = kWaitMs);
+bool WaitForWindowToClose(const QString& strTitle, int nTimeoutMs = kWaitMs);
+
+// Real input events, as from the mouse and keyboard.
+void ClickAt(const QPoint& screenPoint);
+void MovePointerTo(const QPoint& screenPoint);
+// Key names as xdotool spells them: "Return", "Tab", "alt+h", "ctrl+a".
+void PressKeys(const QStringList& keys);
+void TypeText(const QString& text);
+
+QImage Screenshot();
+// How many pixels of two pictures of the same size differ by more than the tolerance in
+// any channel; every pixel when the sizes differ.
+int DifferingPixels(const QImage& actual, const QImage& expected, int nTolerance);
+// Keeps a picture of a failed comparison beside the test program, for a person to look at.
+QString KeepForInspection(const QImage& image, const QString& strName);

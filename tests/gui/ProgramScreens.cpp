@@ -1,0 +1,117 @@
+#include "ProgramScreens.h"
+
+#include "CoverGeometry.h"
+#include "CoverRenderers.h"
+#include "DVDCoverButton.h"
+#include "DialogTemplates.h"
+#include "DialogUnits.h"
+#include "FlatButton.h"
+#include "SlimlineCoverButton.h"
+#include "resource.h"
+
+#include <utility>
+
+namespace {
+
+// The DVD layout moves the right-hand column to fixed pixel columns (left edges).
+int DvdColumn(int nId)
+{
+    switch (nId) {
+    case IDC_CHOOSE_IMAGE:
+    case IDC_CLEAR_IMAGE:
+    case IDC_TRACK_LISTING:
+        return 603;
+    case IDC_CHOOSE_COLOR:
+    case IDC_FONT:
+        return 668;
+    case IDC_HELP_BUTTON:
+    case IDC_EXIT:
+    case IDC_PRINT:
+        return 631;
+    case IDC_EXTEND_IMAGE:
+        return 619;
+    default:
+        return -1;
+    }
+}
+
+int PreviewId(CoverType type, CoverSide side)
+{
+    switch (type) {
+    case StandardDVD:
+    case SlimlineDVD:
+        return IDC_DVD_PREVIEW;
+    case SlimlineCD:
+        return IDC_SLIMLINE_PREVIEW;
+    default:
+        return side == CoverSide::Front ? IDC_CD_FRONT_PREVIEW : IDC_CD_BACK_PREVIEW;
+    }
+}
+
+// Fills the preview as the main window does, at 96 pixels an inch, and draws it.
+template <typename Renderer, typename Fill> QImage DrawPreview(Renderer& renderer, const QRect& place, Fill fill)
+{
+    renderer.resize(place.size());
+    fill();
+    renderer.m_dScaleY = static_cast<double>(place.height()) / renderer.m_nHeight;
+    renderer.m_dScaleX = static_cast<double>(place.width()) / renderer.m_nWidth;
+    return renderer.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QRect TemplateControl(const DialogTemplate& dialogTemplate, int nId)
+{
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        if (control.nId != nId)
+            continue;
+        const CRect place = DialogUnitRect(control.x, control.y, control.cx, control.cy);
+        return QRect(place.left, place.top, place.Width(), place.Height());
+    }
+    return QRect();
+}
+
+QRect MainWindowControl(CoverType type, int nId)
+{
+    QRect place = TemplateControl(MainWindowTemplate(), nId);
+    const bool dvd = type == StandardDVD || type == SlimlineDVD;
+    if (dvd && DvdColumn(nId) >= 0)
+        place.moveLeft(DvdColumn(nId));
+    return place;
+}
+
+QRect PreviewPlace(CoverType type, CoverSide side)
+{
+    return TemplateControl(MainWindowTemplate(), PreviewId(type, side));
+}
+
+CoverState NewCover(CoverType type)
+{
+    CoverState cover;
+    cover.ResetToDefaults(96, type);
+    cover.covertype = type;
+    return cover;
+}
+
+QImage ExpectedPreview(const CoverState& cover, CoverSide side)
+{
+    CoverGeometry geometry;
+    geometry.SetForCoverType(cover.covertype, 121, 119, 151, 118);
+    CMyFlatButton front;
+    CMyFlatButton back;
+    CDVDCoverButton dvd;
+    CSlimlineCoverButton slimline;
+    SetRendererConstants(front, back, dvd, slimline, cover.covertype);
+    const QRect place = PreviewPlace(cover.covertype, side);
+    switch (cover.covertype) {
+    case StandardDVD:
+    case SlimlineDVD:
+        return DrawPreview(dvd, place, [&] { FillDvdRenderer(dvd, cover, geometry, 96); });
+    case SlimlineCD:
+        return DrawPreview(slimline, place, [&] { FillSlimlineRenderer(slimline, cover, geometry, 96); });
+    default: {
+        CMyFlatButton& cd = side == CoverSide::Front ? front : back;
+        return DrawPreview(cd, place, [&] { FillCdRenderer(cd, cover, geometry, side, 96); });
+    }
+    }
+}

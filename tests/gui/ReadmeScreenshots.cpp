@@ -1,0 +1,92 @@
+// Takes the README's screenshots from the running program, driven with real pointer and
+// key events on a private display: the New Cover window, the main window with each sample
+// cover loaded through Load, the Track Listing and Font dialogs (not a test).
+#include "ProgramDriver.h"
+#include "Resources.h"
+#include "SleevoraUser.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString g_out;
+
+bool Shoot(const QString& title, const char* name)
+{
+    const QRect window = WaitForWindow(title);
+    if (window.isEmpty())
+        return false;
+    // The window has painted once it stands still on screen for a moment.
+    QImage last;
+    WaitUntil([&] {
+        const QImage now = Screenshot().copy(window);
+        const bool settled = now == last;
+        last = now;
+        return settled;
+    });
+    return last.save(g_out + QLatin1Char('/') + QLatin1String(name));
+}
+
+bool LoadSample(CSleevoraUser& user, const char* sample)
+{
+    user.Click(IDC_LOAD);
+    const bool chosen = user.ChooseFile(QStringLiteral("Open"), QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(sample));
+    MovePointerTo(QPoint(0, 0)); // no button lit up by the pointer
+    return chosen && user.WaitForMainWindow();
+}
+
+bool TakeAll()
+{
+    CSleevoraUser user;
+    if (!Shoot(QStringLiteral("Create A New Cover"), "new-cover.png") || !user.ChooseNewCover(StandardCD))
+        return false;
+    if (!LoadSample(user, "standard-cd.slv") || !Shoot(QStringLiteral("Sleevora"), "main-standard-cd.png") ||
+        !Shoot(QStringLiteral("Sleevora"), "cover-cd-back.png"))
+        return false;
+    user.Click(IDC_TRACK_LISTING);
+    if (!Shoot(QStringLiteral("Edit Cover Text/Track Listing"), "track-listing.png"))
+        return false;
+    PressKeys({QStringLiteral("Escape")});
+    WaitForWindowToClose(QStringLiteral("Edit Cover Text/Track Listing"));
+    user.Click(IDC_FONT);
+    if (!Shoot(QStringLiteral("Font"), "font-dialog.png"))
+        return false;
+    PressKeys({QStringLiteral("Escape")});
+    WaitForWindowToClose(QStringLiteral("Font"));
+    user.Click(IDC_VIEW_FRONT);
+    MovePointerTo(QPoint(0, 0));
+    if (!Shoot(QStringLiteral("Sleevora"), "cover-cd-front.png"))
+        return false;
+    user.Click(IDC_VIEW_BACK);
+    if (!LoadSample(user, "standard-dvd.slv") || !Shoot(QStringLiteral("Sleevora"), "cover-dvd.png"))
+        return false;
+    return LoadSample(user, "slimline-cd.slv") && Shoot(QStringLiteral("Sleevora"), "cover-slimline-cd.png");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: readme_screenshots FOLDER\n", stderr);
+        return 2;
+    }
+    CPrivateDisplay display;
+    if (!display.IsRunning())
+        return 1;
+    setenv("DISPLAY", display.Name().toLocal8Bit().constData(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QApplication app(argc, argv);
+    InitProgramResources();
+    g_out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_out);
+    if (!TakeAll()) {
+        std::fputs("readme_screenshots: the program did not show what was expected\n", stderr);
+        return 1;
+    }
+    return 0;
+}
