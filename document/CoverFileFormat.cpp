@@ -1,6 +1,7 @@
 #include "CoverFileFormat.h"
 
 #include "QtConvert.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -89,16 +90,16 @@ std::array<CoverEntry, kEntryCount> CoverEntries(const CoverState& c)
         {"bShowBorder", BorderByte(c.bShowBorder)},
         {"fImagePath", c.fImagePath},
         {"bImagePath", c.bImagePath},
-        {"fCoverText", c.fCoverText},
-        {"bCoverText", c.bCoverText},
-        {"fCoverTitle", c.fCoverTitle},
-        {"bCoverTitle", c.bCoverTitle},
-        {"fCoverTextFontName", c.fCoverTextFontName},
-        {"bCoverTextFontName", c.bCoverTextFontName},
+        {"fCoverText", EncodeCoverText(c.fCoverText)},
+        {"bCoverText", EncodeCoverText(c.bCoverText)},
+        {"fCoverTitle", EncodeCoverText(c.fCoverTitle)},
+        {"bCoverTitle", EncodeCoverText(c.bCoverTitle)},
+        {"fCoverTextFontName", EncodeCoverText(c.fCoverTextFontName)},
+        {"bCoverTextFontName", EncodeCoverText(c.bCoverTextFontName)},
         {"fCoverTextColor", Integer(c.fCoverTextColor)},
         {"bCoverTextColor", Integer(c.bCoverTextColor)},
-        {"fCoverTextFontFace", FaceName(f)},
-        {"bCoverTextFontFace", FaceName(b)},
+        {"fCoverTextFontFace", EncodeCoverText(FaceName(f))},
+        {"bCoverTextFontFace", EncodeCoverText(FaceName(b))},
         {"fCoverTextFontHeight", Integer(f.lfHeight)},
         {"bCoverTextFontHeight", Integer(b.lfHeight)},
         {"fCoverTextFontWeight", Integer(f.lfWeight)},
@@ -113,8 +114,8 @@ std::array<CoverEntry, kEntryCount> CoverEntries(const CoverState& c)
         {"bBackPrintOverSpines", c.bBackPrintOverSpines ? "1" : "0"},
         {"frontCoverSpinesOn", TrueFalse(c.frontCoverSpinesOn)},
         {"backCoverSpinesOn", TrueFalse(c.backCoverSpinesOn)},
-        {"frontCoverSpineText", c.frontCoverSpineText},
-        {"backCoverSpineText", c.backCoverSpineText},
+        {"frontCoverSpineText", EncodeCoverText(c.frontCoverSpineText)},
+        {"backCoverSpineText", EncodeCoverText(c.backCoverSpineText)},
     }};
 }
 
@@ -201,13 +202,12 @@ bool TrueUnlessZero(std::string_view value)
     return value != "0";
 }
 
-// Copies a face name into the 32-byte LOGFONT field. A longer name is cut at 31 bytes, and
-// a name that is UTF-8 is cut before the character that would be split; a name in another
-// encoding (Windows-1252 from a Windows-made cover) has one byte per character.
+// Copies a face name (UTF-8) into the 32-byte LOGFONT field. A longer name is cut at 31
+// bytes, before the character that would be split.
 void SetCoverFaceName(LOGFONT& lf, std::string_view face)
 {
     size_t length = std::min<size_t>(face.size(), LF_FACESIZE - 1);
-    if (length < face.size() && IsValidUtf8(std::string(face))) {
+    if (length < face.size()) {
         while (length > 0 && (static_cast<unsigned char>(face[length]) & 0xC0) == 0x80)
             --length;
     }
@@ -216,7 +216,17 @@ void SetCoverFaceName(LOGFONT& lf, std::string_view face)
 
 std::string Text(std::string_view header, std::string_view key)
 {
-    return std::string(ReadCoverValue(header, key));
+    return DecodeCoverText(ReadCoverValue(header, key));
+}
+
+// A font's height or weight from a file, within what a font can be: a height beyond 16384
+// pixels either way (a page of text in one letter) is no font, and the drawing code
+// multiplies heights by the points in an inch.
+constexpr int32_t kLargestFontHeight = 16384;
+
+int32_t FontMeasure(std::string_view header, std::string_view key, int32_t nLargest)
+{
+    return std::clamp(ReadCoverInteger(ReadCoverValue(header, key)), -nLargest, nLargest);
 }
 
 COLORREF Colour(std::string_view header, std::string_view key)
@@ -402,12 +412,12 @@ void ApplyCoverHeader(std::string_view header, CoverState& cover)
     cover.bCoverTextColor = Colour(header, "bCoverTextColor");
     LOGFONT& f = cover.fCoverTextFont;
     LOGFONT& b = cover.bCoverTextFont;
-    SetCoverFaceName(f, ReadCoverValue(header, "fCoverTextFontFace"));
-    SetCoverFaceName(b, ReadCoverValue(header, "bCoverTextFontFace"));
-    f.lfHeight = ReadCoverInteger(ReadCoverValue(header, "fCoverTextFontHeight"));
-    b.lfHeight = ReadCoverInteger(ReadCoverValue(header, "bCoverTextFontHeight"));
-    f.lfWeight = ReadCoverInteger(ReadCoverValue(header, "fCoverTextFontWeight"));
-    b.lfWeight = ReadCoverInteger(ReadCoverValue(header, "bCoverTextFontWeight"));
+    SetCoverFaceName(f, Text(header, "fCoverTextFontFace"));
+    SetCoverFaceName(b, Text(header, "bCoverTextFontFace"));
+    f.lfHeight = FontMeasure(header, "fCoverTextFontHeight", kLargestFontHeight);
+    b.lfHeight = FontMeasure(header, "bCoverTextFontHeight", kLargestFontHeight);
+    f.lfWeight = std::max(0, FontMeasure(header, "fCoverTextFontWeight", FW_HEAVY));
+    b.lfWeight = std::max(0, FontMeasure(header, "bCoverTextFontWeight", FW_HEAVY));
     f.lfItalic = TrueUnlessFalse(ReadCoverValue(header, "fCoverTextFontItalic"));
     b.lfItalic = TrueUnlessFalse(ReadCoverValue(header, "bCoverTextFontItalic"));
     f.lfUnderline = TrueUnlessFalse(ReadCoverValue(header, "fCoverTextFontUnderline"));

@@ -235,6 +235,7 @@ constexpr int PS_NULL = 5;
 constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
+constexpr LONG FW_HEAVY = 900;
 constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;
 constexpr BYTE DEFAULT_QUALITY = 0;

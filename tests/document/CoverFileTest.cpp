@@ -302,10 +302,11 @@ TEST_F(CoverFile, WindowsMadeCoverReadsEveryField)
     EXPECT_EQ(cover.bImagePath, Folder() + "/tmpback.PNG");
     EXPECT_EQ(ReadBytes(cover.fImagePath), jpeg);
     EXPECT_EQ(ReadBytes(cover.bImagePath), png);
-    EXPECT_EQ(cover.fCoverText, "Caf\xE9 del Mar\r\nVol. 2");
-    EXPECT_EQ(cover.bCoverText, "[DELIM]1.[/DELIM][DELIM]Se\xF1or[/DELIM][DELIM]3:41[/DELIM]\n\r");
-    EXPECT_EQ(cover.fCoverTitle, "\x93Quoted\x94");
-    EXPECT_EQ(cover.bCoverTitle, "Back \x96 Title");
+    // Texts are UTF-8 in memory, whatever the file held.
+    EXPECT_EQ(cover.fCoverText, "Caf\xC3\xA9 del Mar\r\nVol. 2");
+    EXPECT_EQ(cover.bCoverText, "[DELIM]1.[/DELIM][DELIM]Se\xC3\xB1or[/DELIM][DELIM]3:41[/DELIM]\n\r");
+    EXPECT_EQ(cover.fCoverTitle, "\xE2\x80\x9CQuoted\xE2\x80\x9D");
+    EXPECT_EQ(cover.bCoverTitle, "Back \xE2\x80\x93 Title");
     EXPECT_EQ(cover.fCoverTextFontName, "");
     EXPECT_EQ(cover.bCoverTextFontName, "Old Name");
     EXPECT_EQ(cover.fCoverTextColor, RGB(0, 0, 255));
@@ -324,13 +325,46 @@ TEST_F(CoverFile, WindowsMadeCoverReadsEveryField)
     EXPECT_EQ(cover.bCoverTextFont.lfUnderline, 0);
     EXPECT_FALSE(cover.bFrontPrintOverSpines);
     EXPECT_TRUE(cover.bBackPrintOverSpines);
-    EXPECT_EQ(cover.frontCoverSpineText, "Front \xB7 Spine");
+    EXPECT_EQ(cover.frontCoverSpineText, "Front \xC2\xB7 Spine");
     EXPECT_EQ(cover.backCoverSpineText, "Back spine\r\nline 2");
     // Not read from the file: the reset's values stay.
     EXPECT_TRUE(cover.fShowBorder);
     EXPECT_TRUE(cover.bShowBorder);
     EXPECT_FALSE(cover.frontCoverSpinesOn);
     EXPECT_TRUE(cover.backCoverSpinesOn);
+
+    // Saved again unchanged, every text entry is the Windows program's own bytes once more.
+    ASSERT_TRUE(WriteCoverFile(Path("again.slv"), cover).bWritten);
+    const std::string again = ReadBytes(Path("again.slv"));
+    const std::string header = file.substr(0, file.find("[END]"));
+    for (const char* key : {"fCoverText", "bCoverText", "fCoverTitle", "bCoverTitle", "bCoverTextFontName",
+                            "fCoverTextFontFace", "frontCoverSpineText", "backCoverSpineText"}) {
+        const std::string open = "[" + std::string(key) + "]=";
+        const size_t at = header.find(open);
+        const std::string entry = header.substr(at, header.find("[END" + std::string(key) + "]", at) - at);
+        EXPECT_NE(again.find(entry), std::string::npos) << key;
+    }
+}
+
+// Each text is written in Windows-1252 when all of it has codes there, else in UTF-8.
+TEST_F(CoverFile, TextsAreSavedInWindows1252WhereTheyFitAndInUtf8WhereTheyDoNot)
+{
+    CoverState cover = ResetCover(StandardDVD);
+    cover.fCoverText = "Plain ASCII";
+    cover.bCoverText = "Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC" "5";  // é, en dash, euro: all in Windows-1252
+    cover.fCoverTitle = "Caf\xC3\xA9 \xCE\xA9";                    // a Greek omega: not in Windows-1252
+    cover.bCoverTitle = "\xC3\x83\xC2\xA9";                         // "Ã©": its 1252 bytes would read as "é"
+    ASSERT_TRUE(WriteCoverFile(Path("texts.slv"), cover).bWritten);
+    const std::string bytes = ReadBytes(Path("texts.slv"));
+    EXPECT_NE(bytes.find("[fCoverText]=Plain ASCII[END"), std::string::npos);
+    EXPECT_NE(bytes.find("[bCoverText]=Caf\xE9 \x96 \x80\x35[END"), std::string::npos);
+    EXPECT_NE(bytes.find("[fCoverTitle]=Caf\xC3\xA9 \xCE\xA9[END"), std::string::npos);
+    EXPECT_NE(bytes.find("[bCoverTitle]=\xC3\x83\xC2\xA9[END"), std::string::npos);
+    const CoverState loaded = Load(Path("texts.slv"));
+    EXPECT_EQ(loaded.fCoverText, cover.fCoverText);
+    EXPECT_EQ(loaded.bCoverText, cover.bCoverText);
+    EXPECT_EQ(loaded.fCoverTitle, cover.fCoverTitle);
+    EXPECT_EQ(loaded.bCoverTitle, cover.bCoverTitle);
 }
 
 TEST_F(CoverFile, BordersAndSpineSwitchesKeepTheResetValuesWhateverTheFileSays)
