@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <limits>
 
 CGridCellEdit::CGridCellEdit(QWidget* pGrid) : QLineEdit(pGrid)
 {
+    setMaxLength(std::numeric_limits<int>::max()); // a cell keeps all of its text
     setFrame(false);
     setGeometry(0, 0, 100, 100);
     hide();

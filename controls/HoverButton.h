@@ -15,12 +15,6 @@
 #include <memory>
 #include <string>
 
-// Dialog codes a control answers to WM_GETDLGCODE.
-constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
-constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
-constexpr UINT DLGC_WANTCHARS = 0x0080;
-constexpr UINT DLGC_BUTTON = 0x2000;
-
 class CHoverButton : public COwnerDrawButton
 {
     Q_OBJECT

@@ -301,12 +301,16 @@ CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const 
     result.strBackFile = JoinPath(strFolder, "tmpback" + PictureExtension(parts.header, "bImagePath"));
     // Both files are written on every load, empty for a side without a picture: the folder
     // then always holds the pictures of the cover loaded last.
-    if (!WriteExtractedPicture(result.strFrontFile, parts.frontPicture))
+    const bool frontWritten = WriteExtractedPicture(result.strFrontFile, parts.frontPicture);
+    const bool backWritten = WriteExtractedPicture(result.strBackFile, parts.backPicture);
+    if (!frontWritten)
         result.unwritableFiles.push_back(result.strFrontFile);
-    if (!WriteExtractedPicture(result.strBackFile, parts.backPicture))
+    if (!backWritten)
         result.unwritableFiles.push_back(result.strBackFile);
-    cover.fImagePath = parts.frontPicture.empty() ? std::string() : result.strFrontFile;
-    cover.bImagePath = parts.backPicture.empty() ? std::string() : result.strBackFile;
+    // A picture that could not be written leaves its side without one, rather than pointing
+    // at whatever an earlier load left under that name.
+    cover.fImagePath = parts.frontPicture.empty() || !frontWritten ? std::string() : result.strFrontFile;
+    cover.bImagePath = parts.backPicture.empty() || !backWritten ? std::string() : result.strBackFile;
     cover.coverChanged = false;
     result.status = CoverLoadStatus::Loaded;
     return result;

@@ -50,8 +50,7 @@ struct CoverLoadResult
     // extension, written on every load, empty when the side has no picture. Set when loaded.
     std::string strFrontFile;
     std::string strBackFile;
-    // Extracted picture files that could not be written; the cover's picture paths point
-    // at them all the same, and the previews draw no picture for a missing file.
+    // Extracted picture files that could not be written; their sides have no picture.
     std::vector<std::string> unwritableFiles;
     // Sides whose picture the header names but whose section is cut off or broken: the cover
     // was loaded without that picture.

@@ -13,10 +13,22 @@ std::string EncodeTrackListing(const std::vector<TrackRow>& rows)
     std::string text;
     for (const TrackRow& row : rows) {
         for (const std::string& cell : row)
-            text.append(kOpen).append(cell).append(kClose);
+            text.append(kOpen).append(WithoutListingMarkers(cell)).append(kClose);
         text += "\n\r";
     }
     return text;
+}
+
+std::string WithoutListingMarkers(std::string cell)
+{
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const std::string_view marker : {std::string_view(kOpen), std::string_view(kClose)}) {
+            for (size_t at; (at = cell.find(marker)) != std::string::npos; removed = true)
+                cell.erase(at, marker.size());
+        }
+    }
+    return cell;
 }
 
 std::vector<std::string> DecodeTrackListingCells(const std::string& text)

@@ -10,7 +10,13 @@
 
 using TrackRow = std::array<std::string, 3>;
 
+// A cell cannot hold the encoding's own markers: they would cut the cell there and shift
+// every later cell on the next reading. The encoder leaves them out of every cell.
 std::string EncodeTrackListing(const std::vector<TrackRow>& rows);
+
+// A cell's text with every "[DELIM]" and "[/DELIM]" taken out (also those that the taking
+// out of others brings together), the rest kept as it was.
+std::string WithoutListingMarkers(std::string cell);
 
 // The cells of an encoded listing, in order (dealt to columns 1, 2, 3, 1, 2, 3, ...).
 // A cell ends at the next "[/DELIM]" after its "[DELIM]", or at the end of the text when

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 CDialog::CDialog(QWidget* pParent) : QDialog(pParent)
 {
@@ -147,6 +148,14 @@ void CDialog::ApplyTemplateLayout()
     }
 }
 
+QLineEdit* CreateLineEdit(QWidget* pParent)
+{
+    auto* edit = new QLineEdit(pParent);
+    // A line box keeps all of its text: Qt's default limit would cut it at 32,767 characters.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
 namespace {
 
 QWidget* CreateStaticWidget(const ControlTemplate& control, QWidget* parent);
@@ -217,7 +226,7 @@ QWidget* CDialog::CreateStandardControl(const ControlTemplate& control)
     case ControlClass::Edit:
         if (control.style & ES_MULTILINE)
             return new QPlainTextEdit(this);
-        return new QLineEdit(this);
+        return CreateLineEdit(this);
     case ControlClass::Custom:
         break;
     }

@@ -11,6 +11,11 @@
 #include <map>
 #include <vector>
 
+class QLineEdit;
+
+// A one-line edit box without a length limit of its own.
+QLineEdit* CreateLineEdit(QWidget* pParent);
+
 class CDialog : public QDialog
 {
     Q_OBJECT

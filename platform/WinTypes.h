@@ -229,6 +229,15 @@ constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
 
+// Dialog codes a control answers to WM_GETDLGCODE.
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTTAB = 0x0002;
+constexpr UINT DLGC_WANTALLKEYS = 0x0004;
+constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
+constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
+constexpr UINT DLGC_BUTTON = 0x2000;
+
 // Pens and fonts.
 constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;

@@ -52,7 +52,7 @@ void CCoverMainDlg::OnChooseImage()
     CoverState& cover = TheCover();
     if (cover.lastFilePath.empty())
         cover.lastFilePath = GetDesktopFolder();
-    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kPictureFilter, nullptr);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kPictureFilter, this);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() == IDOK)
         UsePictureFile(dialog.GetPathName());
@@ -85,6 +85,7 @@ void CCoverMainDlg::OnClearImage()
 {
     CoverState& cover = TheCover();
     (CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath).clear();
+    cover.coverChanged = true; // a cleared picture is lost if closing does not offer to save
     RedrawPreview();
     ShowImageButtonFor(std::string());
 }

@@ -13,7 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace {
 
@@ -30,14 +31,6 @@ bool FileExists(const std::string& strPath)
     return QFileInfo(QString::fromStdString(strPath)).isFile();
 }
 
-bool CanWriteInto(const QString& folder)
-{
-    if (!QDir(folder).exists())
-        return false;
-    QTemporaryFile probe(folder + QStringLiteral("/.sleevora-XXXXXX"));
-    return probe.open();
-}
-
 // The file dialogs open in the folder of the last picture, or on the Desktop at first.
 void StartFileDialogsOnTheDesktop(CoverState& cover)
 {
@@ -47,23 +40,26 @@ void StartFileDialogsOnTheDesktop(CoverState& cover)
 
 } // namespace
 
-std::string ExtractedPictureFolder(const std::string& strProgramFolder)
+std::string ExtractedPictureFolder()
 {
-    const QString programFolder = QString::fromStdString(strProgramFolder);
-    if (CanWriteInto(programFolder))
-        return strProgramFolder;
-    // Where the program's folder is closed to the user (an installed program), the pictures
-    // of a loaded cover go to the user's own data folder, under the same names.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(data);
-    return data.toStdString();
+    // One folder for each running program, so that two windows never write over each
+    // other's pictures: in the user's runtime folder (private to the user, emptied at log
+    // out), else the cache folder; the folder is removed when the program ends.
+    static const std::unique_ptr<QTemporaryDir> folder = [] {
+        QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (base.isEmpty() || !QDir().mkpath(base))
+            base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        QDir().mkpath(base);
+        return std::make_unique<QTemporaryDir>(base + QStringLiteral("/sleevora-pictures-XXXXXX"));
+    }();
+    return folder->isValid() ? folder->path().toStdString() : std::string();
 }
 
 void CCoverMainDlg::SaveCoverFile()
 {
     CoverState& cover = TheCover();
     StartFileDialogsOnTheDesktop(cover);
-    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, nullptr);
+    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, this);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK) {
         cover.saveCancelled = true;
@@ -94,7 +90,7 @@ void CCoverMainDlg::ChooseCoverFile()
         return;
     CoverState& cover = TheCover();
     StartFileDialogsOnTheDesktop(cover);
-    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kCoverFileFilter, nullptr);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kCoverFileFilter, this);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK)
         return;
@@ -124,7 +120,7 @@ void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result)
 void CCoverMainDlg::LoadCoverFile()
 {
     CoverState& cover = TheCover();
-    const std::string folder = ExtractedPictureFolder(GetProgramFolder());
+    const std::string folder = ExtractedPictureFolder();
     const CoverLoadResult result = m_pendingLoadBytes
                                        ? ReadCoverBytes(*m_pendingLoadBytes, cover, folder)
                                        : ReadCoverFile(pendingLoadPath, cover, folder);

@@ -115,11 +115,13 @@ BOOL CCoverMainDlg::OnInitDialog()
     TheCover().ResetFlags();
     ShowExtendBox();
     ResetCover();
+    // The window opens on the back. The same window object runs again to load a file, so the
+    // view is set before the load picks the image button for the side in view.
+    m_pViewFront->SetCheckState(false, true);
     if (!pendingLoadPath.empty()) {
         LoadCoverFile();
         pendingLoadPath.clear();
     }
-    m_pViewFront->SetCheckState(false, true);
     const CoverType type = TheCover().covertype;
     LayOutForCoverType(type);
     const CCoverSettings settings;

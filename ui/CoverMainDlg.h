@@ -20,9 +20,10 @@ class CMyFlatButton;
 class CDVDCoverButton;
 class CSlimlineCoverButton;
 
-// The folder the pictures of a loaded cover are written to: the program's folder where it
-// can be written, else the user's data folder for the program.
-std::string ExtractedPictureFolder(const std::string& strProgramFolder);
+// The folder the pictures of a loaded cover are written to (as "tmpfront" and "tmpback"
+// with the saved pictures' extensions): private to this running program and removed when
+// it ends. Empty when no such folder could be made.
+std::string ExtractedPictureFolder();
 
 class CCoverMainDlg : public CDialog
 {

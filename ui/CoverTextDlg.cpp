@@ -11,19 +11,41 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocument>
 
 namespace {
 
-// Lines of a multi-line box are separated by CR LF in the program's strings and by a line
-// feed in the box.
+// Lines of a multi-line box are separated by a line feed in the box. In the program's
+// strings a break is CR, LF, CR LF or LF CR, as the cover's drawing reads them; the box
+// shows each as one line break, and a changed text comes back with CR LF.
 QString ToBoxText(const std::string& text)
 {
-    return ToQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString source = ToQString(text);
+    QString box;
+    box.reserve(source.size());
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const QChar c = source[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            box += c;
+            continue;
+        }
+        const QChar pair = c == QLatin1Char('\r') ? QLatin1Char('\n') : QLatin1Char('\r');
+        if (i + 1 < source.size() && source[i + 1] == pair)
+            ++i;
+        box += QLatin1Char('\n');
+    }
+    return box;
 }
 
-std::string FromBoxText(const QString& text)
+// The box's text as typed: the raw text keeps non-breaking spaces, which the plain text
+// turns into spaces; its paragraph separators are the box's line breaks.
+QString BoxText(const QWidget* pBox)
 {
-    return FromQString(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    if (const auto* line = qobject_cast<const QLineEdit*>(pBox))
+        return line->text();
+    QString raw = qobject_cast<const QPlainTextEdit*>(pBox)->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return raw;
 }
 
 // The templates were laid out for a narrower font than the ones found here: a label whose
@@ -95,12 +117,35 @@ BOOL CCoverTextDlg::OnInitDialog()
         ModifyStyle(TextBox(id), ES_MULTILINE);
         ModifyStyle(TextBox(id), ES_AUTOVSCROLL);
     }
-    LineBox(IDC_SPINE_TEXT)->setText(ToQString(m_strSpine));
-    TextBox(IDC_BACK_TEXT)->setPlainText(ToBoxText(m_strBackText));
-    LineBox(IDC_BACK_TITLE)->setText(ToQString(m_strBackTitle));
-    TextBox(IDC_FRONT_TEXT)->setPlainText(ToBoxText(m_strFrontText));
-    LineBox(IDC_FRONT_TITLE)->setText(ToQString(m_strFrontTitle));
+    m_shown.clear();
+    Show(LineBox(IDC_SPINE_TEXT), m_strSpine);
+    Show(TextBox(IDC_BACK_TEXT), m_strBackText);
+    Show(LineBox(IDC_BACK_TITLE), m_strBackTitle);
+    Show(TextBox(IDC_FRONT_TEXT), m_strFrontText);
+    Show(LineBox(IDC_FRONT_TITLE), m_strFrontTitle);
     return TRUE;
+}
+
+void CCoverTextDlg::Show(QWidget* pBox, const std::string& strText)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(pBox))
+        line->setText(ToQString(strText));
+    else
+        qobject_cast<QPlainTextEdit*>(pBox)->setPlainText(ToBoxText(strText));
+    m_shown[pBox] = {strText, BoxText(pBox)};
+}
+
+// A box's text for the cover: what it was given while it shows that unchanged, else what
+// it holds now, with CR LF between the lines of a text box.
+std::string CCoverTextDlg::Taken(QWidget* pBox) const
+{
+    const QString now = BoxText(pBox);
+    const auto shown = m_shown.find(pBox);
+    if (shown != m_shown.end() && shown->second.second == now)
+        return shown->second.first;
+    if (qobject_cast<QLineEdit*>(pBox))
+        return FromQString(now);
+    return FromQString(QString(now).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
 }
 
 // The template's text boxes are multi-line already and keep their caret in view; of the
@@ -112,11 +157,11 @@ void CCoverTextDlg::ModifyStyle(QPlainTextEdit* pBox, DWORD dwAdd)
 
 void CCoverTextDlg::OnOkButton()
 {
-    m_strSpine = FromQString(LineBox(IDC_SPINE_TEXT)->text());
-    m_strFrontText = FromBoxText(TextBox(IDC_FRONT_TEXT)->toPlainText());
-    m_strBackText = FromBoxText(TextBox(IDC_BACK_TEXT)->toPlainText());
-    m_strBackTitle = FromQString(LineBox(IDC_BACK_TITLE)->text());
-    m_strFrontTitle = FromQString(LineBox(IDC_FRONT_TITLE)->text());
+    m_strSpine = Taken(LineBox(IDC_SPINE_TEXT));
+    m_strFrontText = Taken(TextBox(IDC_FRONT_TEXT));
+    m_strBackText = Taken(TextBox(IDC_BACK_TEXT));
+    m_strBackTitle = Taken(LineBox(IDC_BACK_TITLE));
+    m_strFrontTitle = Taken(LineBox(IDC_FRONT_TITLE));
     CDialog::OnOK();
 }
 

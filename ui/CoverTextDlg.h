@@ -36,6 +36,11 @@ protected:
 private:
     void ModifyStyle(QPlainTextEdit* pBox, DWORD dwAdd);
     bool PreTranslateMessage(QObject* pTarget, const QEvent* pEvent) const;
+    void Show(QWidget* pBox, const std::string& strText);
+    std::string Taken(QWidget* pBox) const;
 
     std::map<const QObject*, DWORD> m_textBoxStyles; // styles added to the text boxes
+    // What each box was given, and what it showed for it: a box the user did not change
+    // gives back the text it was given, byte for byte.
+    std::map<const QWidget*, std::pair<std::string, QString>> m_shown;
 };

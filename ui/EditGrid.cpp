@@ -3,6 +3,7 @@
 #include "DC.h"
 #include "GridCellEdit.h"
 #include "QtConvert.h"
+#include "TrackListing.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -87,7 +88,8 @@ void CEditGrid::EndEdit()
 {
     if (!m_pEdit)
         return;
-    const std::string text = FromQString(m_pEdit->text());
+    // The listing's markers cannot stand in a cell; the rest of the text is kept.
+    const std::string text = WithoutListingMarkers(FromQString(m_pEdit->text()));
     if (GetRow() >= GetFixedRows() && GetCol() >= GetFixedCols())
         SetTextMatrix(GetRow(), GetCol(), text);
     // Qt hands the focus of a widget being hidden to the next one in the tab order; the

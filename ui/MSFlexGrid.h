@@ -24,12 +24,6 @@ class CFlexGridModel;
 // OLE colours: 0x00BBGGRR, or 0x800000nn for the system colour nn.
 typedef DWORD OLE_COLOR;
 
-// Answers to WM_GETDLGCODE.
-constexpr UINT DLGC_WANTARROWS = 0x0001;
-constexpr UINT DLGC_WANTTAB = 0x0002;
-constexpr UINT DLGC_WANTALLKEYS = 0x0004;
-constexpr UINT DLGC_WANTCHARS = 0x0080;
-
 // Shift states of the KeyDown event.
 constexpr short SHIFT_MASK = 1;
 constexpr short CTRL_MASK = 2;

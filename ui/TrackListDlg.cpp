@@ -144,9 +144,18 @@ void CTrackListDlg::DecodeListing()
     }
 }
 
+// An edit still open is stored before a button acts, wherever the keyboard is: an Enter the
+// edit box posted, or the box still shown over its cell while the grid has the focus.
+void CTrackListDlg::StoreOpenEdit()
+{
+    m_pGrid->DeliverPostedKeys();
+    if (m_pGrid->IsEditing())
+        m_pGrid->EndEdit();
+}
+
 void CTrackListDlg::OnOK()
 {
-    m_pGrid->DeliverPostedKeys(); // an edit in progress is stored first
+    StoreOpenEdit();
     std::vector<TrackRow> rows;
     for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
         m_pGrid->SetRow(row);
@@ -158,8 +167,12 @@ void CTrackListDlg::OnOK()
         rows.push_back(cells);
     }
     m_strListing = EncodeTrackListing(rows);
-    // The spine box holds the text it was given even while hidden, on the front side.
-    m_strSpine = FromQString(m_pSpineEdit->text());
+    // The spine box holds the text it was given even while hidden, on the front side; a
+    // text the user did not change comes back as it was given, byte for byte.
+    if (m_pSpineEdit->text() != ToQString(m_strSpineBefore))
+        m_strSpine = FromQString(m_pSpineEdit->text());
+    else
+        m_strSpine = m_strSpineBefore;
     EndDialog(IDOK);
 }
 
@@ -197,7 +210,7 @@ void CTrackListDlg::RenumberRows()
 // are renumbered when they were numbered, and the new row becomes current.
 void CTrackListDlg::OnInsertTrack()
 {
-    m_pGrid->DeliverPostedKeys();
+    StoreOpenEdit();
     LONG at = m_pGrid->GetRow();
     if (at == m_pGrid->GetRows() - 1)
         ++at;
@@ -212,7 +225,7 @@ void CTrackListDlg::OnInsertTrack()
 // least one. The rows are renumbered when they were numbered.
 void CTrackListDlg::OnRemoveTrack()
 {
-    m_pGrid->DeliverPostedKeys();
+    StoreOpenEdit();
     const LONG removed = m_pGrid->GetRow();
     if (m_pGrid->GetRows() == 2 && removed == 1) {
         for (LONG col = 0; col < m_pGrid->GetCols(); ++col)

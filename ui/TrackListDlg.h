@@ -36,6 +36,7 @@ protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
 
 private:
+    void StoreOpenEdit();
     void ShowHeadings();
     void NumberEmptyListing();
     void DecodeListing();

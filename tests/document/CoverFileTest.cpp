@@ -584,7 +584,7 @@ TEST_F(CoverFile, PictureHoldingASectionMarkerIsRefusedWithThePictureNamed)
     EXPECT_EQ(ReadBytes(Path("odd.slv")), "<missing>");
 }
 
-TEST_F(CoverFile, UnwritableExtractionFolderIsReportedAndThePathsStillSet)
+TEST_F(CoverFile, UnwritableExtractionFolderIsReportedAndLeavesTheSidesWithoutPictures)
 {
     WriteBytes(Path("pic.slv"), Entry("covertype", "1") + "[END][IMAGE1]f[ENDIMAGE1][IMAGE2][ENDIMAGE2]");
     CoverState cover = ResetCover();
@@ -592,5 +592,5 @@ TEST_F(CoverFile, UnwritableExtractionFolderIsReportedAndThePathsStillSet)
     EXPECT_EQ(result.status, CoverLoadStatus::Loaded);
     EXPECT_EQ(result.unwritableFiles, (std::vector<std::string>{Path("pic.slv") + "/tmpfront.tmp",
                                                                 Path("pic.slv") + "/tmpback.tmp"}));
-    EXPECT_EQ(cover.fImagePath, Path("pic.slv") + "/tmpfront.tmp");
+    EXPECT_EQ(cover.fImagePath, ""); // never a picture some earlier load left there
 }

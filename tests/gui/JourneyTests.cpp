@@ -1,6 +1,7 @@
 // Whole journeys through the running program, driven with real pointer and key events and
 // checked on the screen: every kind of cover, every command's result in the preview, view
 // switching, save / start over / load, a failed load, and closing with its questions.
+#include "CoverFile.h"
 #include "EditTemplates.h"
 #include "MulDiv.h"
 #include "ProgramScreens.h"
@@ -8,9 +9,11 @@
 #include "TrackListing.h"
 #include "resource.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cstring>
 
 namespace {
@@ -206,4 +209,41 @@ TEST_F(RealProgram, AFailedLoadKeepsTheCoverOnScreenAndItsChanges)
     // The colour is still an unsaved change: closing offers to save it.
     EXPECT_TRUE(user.ExitAnswering(
         {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
+}
+
+// Two running programs load covers whose pictures have the same names inside: each keeps
+// its own, and neither leaves its pictures behind when it ends.
+TEST(RealProgramTwoWindows, NeverSwapPicturesAndLeaveNoneBehind)
+{
+    QTemporaryDir session; // one user's runtime folder, shared by both programs
+    CoverState red = NewCover(StandardCD);
+    CoverState blue = NewCover(StandardCD);
+    red.bImagePath = (session.path() + QStringLiteral("/red.png")).toStdString();
+    blue.bImagePath = (session.path() + QStringLiteral("/blue.png")).toStdString();
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(220, 30, 30));
+    picture.save(QString::fromStdString(red.bImagePath));
+    picture.fill(QColor(30, 30, 220));
+    picture.save(QString::fromStdString(blue.bImagePath));
+    const QString redCover = session.path() + QStringLiteral("/red.slv");
+    const QString blueCover = session.path() + QStringLiteral("/blue.slv");
+    ASSERT_TRUE(WriteCoverFile(redCover.toStdString(), red).bWritten);
+    ASSERT_TRUE(WriteCoverFile(blueCover.toStdString(), blue).bWritten);
+    {
+        CSleevoraUser first({}, session.path());
+        ASSERT_TRUE(first.ChooseNewCover(StandardCD));
+        first.Click(IDC_LOAD);
+        ASSERT_TRUE(first.ChooseFile(QStringLiteral("Open"), redCover));
+        ASSERT_TRUE(first.PreviewShows(red, CoverSide::Back, QStringLiteral("first-red")));
+        CSleevoraUser second({}, session.path());
+        ASSERT_TRUE(second.ChooseNewCover(StandardCD));
+        second.Click(IDC_LOAD);
+        ASSERT_TRUE(second.ChooseFile(QStringLiteral("Open"), blueCover));
+        ASSERT_TRUE(second.PreviewShows(blue, CoverSide::Back, QStringLiteral("second-blue")));
+        ASSERT_TRUE(second.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
+        first.Click(IDC_VIEW_BACK); // the first window is in front again and repaints its picture
+        EXPECT_TRUE(first.PreviewShows(red, CoverSide::Back, QStringLiteral("first-still-red")));
+        EXPECT_TRUE(first.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
+    }
+    EXPECT_TRUE(QDir(session.path()).entryList({QStringLiteral("sleevora-pictures-*")}, QDir::Dirs).isEmpty());
 }

@@ -80,7 +80,7 @@ bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs)
     return true;
 }
 
-CProgram::CProgram(const QStringList& arguments)
+CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString home = m_home.path();
@@ -92,7 +92,8 @@ CProgram::CProgram(const QStringList& arguments)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       strRuntimeFolder.isEmpty() ? home + QStringLiteral("/runtime") : strRuntimeFolder);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
     environment.remove(QStringLiteral("SESSION_MANAGER"));
@@ -115,10 +116,13 @@ bool CProgram::WaitForExit(int nTimeoutMs)
     return WaitUntil([this] { return m_process.state() == QProcess::NotRunning; }, nTimeoutMs);
 }
 
-QRect FindWindow(const QString& strTitle)
+QRect FindWindow(const QString& strTitle, qint64 nProcessId)
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(strTitle) + QLatin1Char('$');
-    const QString ids = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+    QStringList search{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible")};
+    if (nProcessId > 0)
+        search << QStringLiteral("--pid") << QString::number(nProcessId);
+    const QString ids = Xdotool(search << QStringLiteral("--name") << pattern);
     QRect largest;
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QRect place = ParseGeometry(Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}));

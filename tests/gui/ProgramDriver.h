@@ -32,15 +32,17 @@ constexpr int kWaitMs = 30000;
 // Polls the condition (processing events) until it holds or the limit passes.
 bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs = kWaitMs);
 
-// The running program, with its own home, configuration, data and cache folders.
+// The running program, with its own home, configuration, data, cache and runtime folders;
+// programs given the same runtime folder run as two windows of one user's session.
 class CProgram
 {
 public:
-    explicit CProgram(const QStringList& arguments = {});
+    explicit CProgram(const QStringList& arguments = {}, const QString& strRuntimeFolder = {});
     ~CProgram();
     bool WaitForExit(int nTimeoutMs = kWaitMs);
     bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
     int ExitCode() const { return m_process.exitCode(); }
+    qint64 ProcessId() const { return m_process.processId(); }
     QString Home() const { return m_home.path(); }
     QString SettingsFile() const { return m_home.path() + QStringLiteral("/config/Quorvane/settings.ini"); }
 
@@ -50,8 +52,8 @@ private:
 };
 
 // The outer rectangle of the visible top-level window with exactly this title, on the
-// screen; empty when there is none.
-QRect FindWindow(const QString& strTitle);
+// screen (of one process when nProcessId is given); empty when there is none.
+QRect FindWindow(const QString& strTitle, qint64 nProcessId = 0);
 QRect WaitForWindow(const QString& strTitle, int nTimeoutMs = kWaitMs);
 bool WaitForWindowToClose(const QString& strTitle, int nTimeoutMs = kWaitMs);
 

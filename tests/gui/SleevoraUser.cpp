@@ -27,13 +27,14 @@ int ListPosition(CoverType kind)
 
 } // namespace
 
-CSleevoraUser::CSleevoraUser(const QStringList& arguments) : m_program(arguments)
+CSleevoraUser::CSleevoraUser(const QStringList& arguments, const QString& strRuntimeFolder)
+    : m_program(arguments, strRuntimeFolder)
 {
 }
 
 QRect CSleevoraUser::MainWindow()
 {
-    return FindWindow(kMainTitle);
+    return FindWindow(kMainTitle, m_program.ProcessId());
 }
 
 testing::AssertionResult CSleevoraUser::ChooseNewCover(CoverType kind)
@@ -54,7 +55,7 @@ testing::AssertionResult CSleevoraUser::ChooseNewCover(CoverType kind)
 
 testing::AssertionResult CSleevoraUser::WaitForMainWindow()
 {
-    if (WaitForWindow(kMainTitle).isEmpty())
+    if (!WaitUntil([this] { return !MainWindow().isEmpty(); }))
         return testing::AssertionFailure() << "the main window did not appear";
     return testing::AssertionSuccess();
 }

@@ -12,7 +12,7 @@
 class CSleevoraUser
 {
 public:
-    explicit CSleevoraUser(const QStringList& arguments = {});
+    explicit CSleevoraUser(const QStringList& arguments = {}, const QString& strRuntimeFolder = {});
 
     CProgram& Program() { return m_program; }
     CoverType Kind() const { return m_kind; }

@@ -52,6 +52,7 @@ public:
         bool bOpen;
         std::vector<FilterPair> filters;
         std::string initialDir;
+        QWidget* pParent; // the window it is centred on
     };
     const std::vector<FileDialogRequest>& FileDialogsRun() const { return m_fileDialogs; }
     bool AllAnswersUsed() const

@@ -143,11 +143,12 @@ TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
     ASSERT_EQ(host.FileDialogsRun().size(), 4u);
     EXPECT_EQ(host.FileDialogsRun()[0].filters.size(), 7u);
     EXPECT_EQ(host.FileDialogsRun()[3].initialDir, GetDesktopFolder());
+    EXPECT_EQ(host.FileDialogsRun()[3].pParent, &window); // centred on the main window
 
     TheCover().coverChanged = false;
     window.OnClearImage();
     EXPECT_TRUE(TheCover().bImagePath.empty());
-    EXPECT_FALSE(TheCover().coverChanged); // clearing does not mark the cover
+    EXPECT_TRUE(TheCover().coverChanged); // a clearing is a change that closing offers to save
     EXPECT_TRUE(Visible(IDC_CHOOSE_IMAGE));
 }
 

@@ -3,6 +3,10 @@
 #include "ConfigFolder.h"
 #include "CoverFile.h"
 #include "CoverMainDlg.h"
+#include "EditGrid.h"
+#include "GridCellEdit.h"
+#include "TrackListDlg.h"
+#include "TrackListing.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "HoverButton.h"
@@ -14,8 +18,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -254,12 +260,67 @@ TEST_F(CoverFiles, ACoverCutOffInsideItsPictureLoadsTheRestAndSaysWhichPictureIs
     EXPECT_TRUE(window.Button(IDC_CHOOSE_IMAGE)->isVisible());
 }
 
-TEST_F(CoverFiles, PicturesOfALoadedCoverGoToTheUsersDataFolderWhenTheProgramFolderIsClosed)
+TEST_F(CoverFiles, PicturesOfALoadedCoverGoToAFolderOfThisRunningProgramOnly)
 {
-    WriteAll(InFolder("a-file"), "x");
-    const std::string fallback = ExtractedPictureFolder(InFolder("a-file") + "/program");
-    EXPECT_EQ(QString::fromStdString(fallback),
-              QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
-    EXPECT_TRUE(QDir(QString::fromStdString(fallback)).exists());
-    EXPECT_EQ(ExtractedPictureFolder(folder.path().toStdString()), folder.path().toStdString());
+    const QString extracted = QString::fromStdString(ExtractedPictureFolder());
+    ASSERT_FALSE(extracted.isEmpty());
+    EXPECT_EQ(QString::fromStdString(ExtractedPictureFolder()), extracted); // one folder for the whole run
+    EXPECT_TRUE(QFileInfo(extracted).isDir());
+    EXPECT_TRUE(extracted.contains(QStringLiteral("sleevora-pictures-")));
+    EXPECT_EQ(QFileInfo(extracted).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+              QFileDevice::Permissions()); // nobody else reads a user's covers
+
+    const std::string picture = InFolder("photo.png");
+    WriteAll(picture, "picture bytes");
+    TheCover().bImagePath = picture;
+    host.AnswerFileDialog(InFolder("with-picture.slv"));
+    window.SaveCoverFile();
+    window.pendingLoadPath = InFolder("with-picture.slv");
+    RunWindow();
+    EXPECT_EQ(QString::fromStdString(TheCover().bImagePath), extracted + QStringLiteral("/tmpback.png"));
+}
+
+// The same window object runs again to load; the image button follows the side in view.
+TEST_F(CoverFiles, LoadingFromTheFrontViewOpensOnTheBackWithItsImageButton)
+{
+    const std::string picture = InFolder("photo.png");
+    WriteAll(picture, "picture bytes");
+    TheCover().bImagePath = picture;
+    host.AnswerFileDialog(InFolder("back-picture.slv"));
+    window.SaveCoverFile();
+    window.Button(IDC_VIEW_FRONT)->click();
+    EXPECT_TRUE(window.Button(IDC_CHOOSE_IMAGE)->isVisible()); // the front has no picture
+    host.AnswerFileDialog(InFolder("back-picture.slv"));
+    window.ChooseCoverFile();
+    RunWindow();
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Back);
+    EXPECT_TRUE(window.Button(IDC_CLEAR_IMAGE)->isVisible());
+    EXPECT_FALSE(window.Button(IDC_CHOOSE_IMAGE)->isVisible());
+}
+
+// A Windows-made listing in Windows-1252, one cell opened and closed unchanged: the cover's
+// text stays one encoding and prints as it did.
+TEST_F(CoverFiles, ACellOfAWindowsMadeListingEditedUnchangedLeavesTheTextAsItWas)
+{
+    const std::string listing = "[DELIM]1.[/DELIM][DELIM]Caf\xE9 Noir[/DELIM][DELIM]3:10[/DELIM]\n\r"
+                                "[DELIM]2.[/DELIM][DELIM]Na\xEFve[/DELIM][DELIM]4:02[/DELIM]\n\r";
+    WriteAll(InFolder("windows.slv"), QByteArray::fromStdString("[BEGIN][covertype]=1[ENDcovertype][bCoverText]=" +
+                                                                listing + "[ENDbCoverText][END]"));
+    window.pendingLoadPath = InFolder("windows.slv");
+    RunWindow();
+    const std::string loaded = TheCover().bCoverText;
+    EXPECT_EQ(DecodeTrackListingCells(loaded)[4], "Na\xC3\xAFve");
+    host.AnswerDialog([](CDialog& shown) {
+        auto& dialog = static_cast<CTrackListDlg&>(shown);
+        dialog.Grid()->SetRow(2);
+        dialog.Grid()->SetCol(2);
+        dialog.Grid()->setFocus();
+        QTest::keyClick(dialog.Grid(), Qt::Key_Return); // open the "Naïve" cell ...
+        QTest::keyClick(dialog.Grid()->EditBox(), Qt::Key_Return); // ... and close it unchanged
+        QApplication::processEvents();
+        dialog.OnOK();
+        return IDOK;
+    });
+    window.OnEditTexts();
+    EXPECT_EQ(TheCover().bCoverText, loaded);
 }

@@ -138,14 +138,52 @@ TEST_F(TrackListDialog, ALastCellWithoutItsCloseRunsToTheEndOfTheText)
     EXPECT_EQ(Cell(2, 3), "");
 }
 
-TEST_F(TrackListDialog, ATextWithoutCellsOpensWithOneEmptyRow)
+TEST_F(TrackListDialog, ATextWithoutCellsOpensWithOneEmptyRowThatInsertTrackGrows)
 {
     Open("Liner notes typed\r\nas plain text");
     EXPECT_EQ(Grid().GetRows(), 2);
     EXPECT_EQ(Column(1), Strings{""});
     EXPECT_EQ(Column(2), Strings{""});
+    EXPECT_EQ(Grid().GetRow(), 1); // the current cell is a data cell, not a heading
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Grid().GetRows(), 3);
     dialog.OnOK();
-    EXPECT_EQ(dialog.m_strListing, "[DELIM][/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r");
+    EXPECT_EQ(dialog.m_strListing, "[DELIM]1.[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r"
+                                   "[DELIM]2.[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r");
+}
+
+// The listing's markers typed into a cell would cut it or shift every later cell: they are
+// left out, and the rest of the text stays.
+TEST_F(TrackListDialog, ListingMarkersTypedIntoACellAreLeftOutAndTheRestKept)
+{
+    Open(Numbered(1));
+    const char* typed[] = {"[DELIM]Intro", "Live [/DELIM] mix", "a[DELIM]b", "Outro[/DELIM]", "x[DE[DELIM]LIM]y"};
+    const char* kept[] = {"Intro", "Live  mix", "ab", "Outro", "xy"};
+    for (size_t i = 0; i < std::size(typed); ++i) {
+        ClickCell(1, 2);
+        EditBox().setText(QString::fromLatin1(typed[i]));
+        QTest::keyClick(&EditBox(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(Cell(1, 2), kept[i]);
+    }
+    Grid().SetTextMatrix(1, 3, "3:00[/DELIM]"); // however a cell came by it
+    dialog.OnOK();
+    EXPECT_EQ(dialog.m_strListing, EncodeTrackListing({{"1.", "xy", "3:00"}}));
+    EXPECT_EQ(DecodeTrackListingCells(dialog.m_strListing), (Strings{"1.", "xy", "3:00"}));
+}
+
+TEST_F(TrackListDialog, LongTextsAreKeptWhole)
+{
+    const std::string spine(40000, 's');
+    Open(Numbered(1), true, spine);
+    const QString title(40000, QLatin1Char('t'));
+    ClickCell(1, 2);
+    EditBox().setText(title);
+    QTest::keyClick(&EditBox(), Qt::Key_Return);
+    QApplication::processEvents();
+    dialog.OnOK();
+    EXPECT_EQ(dialog.m_strSpine, spine);
+    EXPECT_EQ(DecodeTrackListingCells(dialog.m_strListing)[1].size(), 40000u);
 }
 
 TEST_F(TrackListDialog, InsertTrackAddsARowAboveTheCurrentOneAndRenumbers)
@@ -304,6 +342,28 @@ TEST_F(TrackListDialog, ClickingTheGridOutsideTheCellsKeepsTheEditOpen)
     QApplication::processEvents();
     EXPECT_TRUE(Grid().IsEditing());
     EXPECT_EQ(Cell(1, 2), "Track 1");
+    // The grid holds the focus, so no Enter was posted; OK still stores the edit first.
+    Click(IDOK);
+    EXPECT_EQ(Column(2), (Strings{"Half typed", "Track 2"}));
+    EXPECT_EQ(dialog.m_strListing, EncodeTrackListing({{"1.", "Half typed", "1:00"}, {"2.", "Track 2", "2:00"}}));
+}
+
+TEST_F(TrackListDialog, InsertAndRemoveStoreAnOpenEditFirstWhateverHasTheFocus)
+{
+    Open(Numbered(2));
+    ClickCell(1, 2);
+    QTest::keyClicks(&EditBox(), "Harbour Lights");
+    Grid().setFocus(); // the editor stays open while the grid has the keyboard
+    Click(IDC_INSERT_TRACK);
+    EXPECT_FALSE(Grid().IsEditing());
+    EXPECT_EQ(Column(2), (Strings{"", "Harbour Lights", "Track 2"})); // stored, then a row above it
+    ClickCell(2, 2);
+    QTest::keyClicks(&EditBox(), "Paper Boats");
+    Grid().setFocus();
+    Click(IDC_REMOVE_TRACK); // the edited row goes, and its edit does not land on another row
+    EXPECT_FALSE(Grid().IsEditing());
+    dialog.OnOK();
+    EXPECT_EQ(Column(2), (Strings{"", "Track 2"}));
 }
 
 TEST_F(TrackListDialog, ClickingOkWhileEditingStoresTheEditFirst)
