@@ -187,15 +187,6 @@ std::string JoinPath(const std::string& folder, const std::string& name)
     return folder + "/" + name;
 }
 
-bool WriteExtractedPicture(const std::string& path, std::string_view bytes)
-{
-    QFile out(FileName(path));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = WriteAll(out, bytes.data(), static_cast<qint64>(bytes.size()));
-    out.close();
-    return written && out.error() == QFileDevice::NoError;
-}
 
 } // namespace
 
@@ -234,6 +225,16 @@ bool IsKnownCover(const CoverFileParts& parts)
 }
 
 } // namespace
+
+bool WritePictureFile(const std::string& strPath, std::string_view bytes)
+{
+    QFile out(FileName(strPath));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = WriteAll(out, bytes.data(), static_cast<qint64>(bytes.size()));
+    out.close();
+    return written && out.error() == QFileDevice::NoError;
+}
 
 bool IsCoverFile(std::string_view bytes)
 {
@@ -282,7 +283,8 @@ std::string DamagedPicturesMessage(const CoverLoadResult& result)
            "The rest of the cover was loaded.";
 }
 
-CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder)
+CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder,
+                               const PictureWriter& write)
 {
     CoverLoadResult result;
     const CoverFileParts parts = SplitCoverFile(bytes);
@@ -301,8 +303,8 @@ CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const 
     result.strBackFile = JoinPath(strFolder, "tmpback" + PictureExtension(parts.header, "bImagePath"));
     // Both files are written on every load, empty for a side without a picture: the folder
     // then always holds the pictures of the cover loaded last.
-    const bool frontWritten = WriteExtractedPicture(result.strFrontFile, parts.frontPicture);
-    const bool backWritten = WriteExtractedPicture(result.strBackFile, parts.backPicture);
+    const bool frontWritten = write(result.strFrontFile, parts.frontPicture);
+    const bool backWritten = write(result.strBackFile, parts.backPicture);
     if (!frontWritten)
         result.unwritableFiles.push_back(result.strFrontFile);
     if (!backWritten)

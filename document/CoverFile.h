@@ -4,6 +4,7 @@
 
 #include "CoverState.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,5 +76,11 @@ std::string DamagedPicturesMessage(const CoverLoadResult& result);
 // setting is left to the caller.
 CoverLoadResult ReadCoverFile(const std::string& strPath, CoverState& cover, const std::string& strFolder);
 
+// Writes an extracted picture's bytes to a file, true when all of them were written. The
+// reader writes through one of these, so that its parse can be run without touching a disk.
+using PictureWriter = std::function<bool(const std::string& strPath, std::string_view bytes)>;
+bool WritePictureFile(const std::string& strPath, std::string_view bytes);
+
 // The same over bytes already in memory (the file's whole content).
-CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder);
+CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const std::string& strFolder,
+                               const PictureWriter& write = WritePictureFile);

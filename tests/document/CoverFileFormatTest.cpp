@@ -332,3 +332,18 @@ TEST(CoverStorage, PictureBytesThatWouldCutASectionAreFound)
     EXPECT_EQ(FindPictureFault("a[IMAGE2][ENDIMAGE1][IMAGE1]", CoverSide::Back), "");
     EXPECT_EQ(FindPictureFault("a[ENDIMAGE2]", CoverSide::Back), "[ENDIMAGE2]");
 }
+
+// Heights and weights beyond any font are brought within it: the drawing multiplies them.
+TEST(CoverHeaderRead, FontHeightsAndWeightsFromAFileStayWithinWhatAFontCanBe)
+{
+    CoverState cover = NewCover();
+    ApplyCoverHeader(Entry("fCoverTextFontHeight", "-2147483648") + Entry("bCoverTextFontHeight", "2147483647") +
+                         Entry("fCoverTextFontWeight", "-7") + Entry("bCoverTextFontWeight", "99999"),
+                     cover);
+    EXPECT_EQ(cover.fCoverTextFont.lfHeight, -16384);
+    EXPECT_EQ(cover.bCoverTextFont.lfHeight, 16384);
+    EXPECT_EQ(cover.fCoverTextFont.lfWeight, 0);
+    EXPECT_EQ(cover.bCoverTextFont.lfWeight, 900);
+    ApplyCoverHeader(Entry("fCoverTextFontHeight", "-24"), cover);
+    EXPECT_EQ(cover.fCoverTextFont.lfHeight, -24); // ordinary sizes are as they were
+}
