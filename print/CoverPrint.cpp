@@ -1,11 +1,24 @@
 #include "CoverPrint.h"
 
+#include "CdCoverRenderer.h"
 #include "CoverRenderers.h"
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "SlimlineCoverButton.h"
+#include "DvdCoverRenderer.h"
+#include "SlimlineCoverRenderer.h"
+
+#include <QPainter>
+#include <QPrinter>
 
 namespace {
+
+// The default sizes of a custom case: a printed page never draws one, so the page needs no
+// settings of its own to be drawn.
+constexpr DWORD kCustomWidthFront = 121;
+constexpr DWORD kCustomHeightFront = 119;
+constexpr DWORD kCustomWidthBack = 151;
+constexpr DWORD kCustomHeightBack = 118;
+
+// Qt's PDF page margins, the sheet's margins wherever the page goes.
+constexpr double kSheetMarginPoints = 10.0;
 
 CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeight)
 {
@@ -21,7 +34,43 @@ template <typename Renderer> void PrintPiece(Renderer& renderer, CDC* pDC, const
     renderer.DrawForPrint(pDC, rect, nFontDpi);
 }
 
+// The renderers of one page, with their constants for the kind of case.
+struct PageRenderers
+{
+    explicit PageRenderers(CoverType type) { SetRendererConstants(cdFront, cdBack, dvd, slimline, type); }
+
+    CCdCoverRenderer cdFront;
+    CCdCoverRenderer cdBack;
+    CDvdCoverRenderer dvd;
+    CSlimlineCoverRenderer slimline;
+};
+
 } // namespace
+
+bool HasPrintedLayout(CoverType type)
+{
+    return type == StandardCD || type == StandardDVD || type == SlimlineCD || type == SlimlineDVD;
+}
+
+QPageLayout CoverSheetLayout(CoverType type)
+{
+    const bool across = type == StandardDVD || type == SlimlineDVD;
+    const QMarginsF margins(kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints);
+    return QPageLayout(QPageSize(QPageSize::A4), across ? QPageLayout::Landscape : QPageLayout::Portrait, margins,
+                       QPageLayout::Point);
+}
+
+void PrepareCoverPrinter(QPrinter& printer, CoverType type)
+{
+    printer.setFullPage(false); // positions count from the printable area's corner
+    printer.setPageLayout(CoverSheetLayout(type));
+    printer.setDocName(QStringLiteral("Cover"));
+}
+
+int CoverPrintResolution(int nDeviceDpi)
+{
+    return std::min(nDeviceDpi, kMaxPrintDpi);
+}
 
 CRect FrontPieceRect(int nPpi, const CoverGeometry& geometry)
 {
@@ -33,29 +82,38 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry)
     return PieceRect(nPpi, geometry.dBackLeft, geometry.dBackTop, geometry.dBackWidth, geometry.dBackHeight);
 }
 
-void PrintCoverPage(CDC* pDC, const CoverState& cover, const CoverGeometry& geometry, const CoverRendererSet& renderers,
-                    int nFontDpi)
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi)
 {
+    if (!HasPrintedLayout(cover.covertype))
+        return; // a custom size has no renderer: the page stays blank
+    CoverGeometry geometry;
+    geometry.SetForCoverType(cover.covertype, kCustomWidthFront, kCustomHeightFront, kCustomWidthBack,
+                             kCustomHeightBack);
+    PageRenderers renderers(cover.covertype);
     const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
-    const CRect front = FrontPieceRect(ppi, geometry);
     const CRect back = BackPieceRect(ppi, geometry);
     switch (cover.covertype) {
     case StandardCD:
-        FillCdRenderer(*renderers.pCdFront, cover, geometry, CoverSide::Front, ppi);
-        PrintPiece(*renderers.pCdFront, pDC, front, nFontDpi);
-        FillCdRenderer(*renderers.pCdBack, cover, geometry, CoverSide::Back, ppi);
-        PrintPiece(*renderers.pCdBack, pDC, back, nFontDpi);
-        break;
-    case StandardDVD:
-    case SlimlineDVD:
-        FillDvdRenderer(*renderers.pDvd, cover, geometry, ppi);
-        PrintPiece(*renderers.pDvd, pDC, back, nFontDpi);
+        FillCdRenderer(renderers.cdFront, cover, geometry, CoverSide::Front, ppi);
+        PrintPiece(renderers.cdFront, pDC, FrontPieceRect(ppi, geometry), nFontDpi);
+        FillCdRenderer(renderers.cdBack, cover, geometry, CoverSide::Back, ppi);
+        PrintPiece(renderers.cdBack, pDC, back, nFontDpi);
         break;
     case SlimlineCD:
-        FillSlimlineRenderer(*renderers.pSlimline, cover, geometry, ppi);
-        PrintPiece(*renderers.pSlimline, pDC, back, nFontDpi);
+        FillSlimlineRenderer(renderers.slimline, cover, geometry, ppi);
+        PrintPiece(renderers.slimline, pDC, back, nFontDpi);
         break;
-    default:
-        break; // a custom size has no renderer: the page stays blank
+    default: // the two DVD inserts
+        FillDvdRenderer(renderers.dvd, cover, geometry, ppi);
+        PrintPiece(renderers.dvd, pDC, back, nFontDpi);
+        break;
     }
+}
+
+void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi)
+{
+    CDC dc;
+    dc.AttachPainter(&painter);
+    dc.SetPrinting(true);
+    PrintCoverPage(&dc, cover, nFontDpi);
 }

@@ -1,35 +1,44 @@
-// Printing a cover on one sheet at real size: the renderers drawn at fixed positions from
-// the printable area's origin, at the printer's own resolution.
+// The print job of a cover, one for the Print command and sleevora-export alike: the sheet
+// for each kind of case, the resolution the page is drawn at, the renderers with their
+// constants for the kind, and the drawing of the page at real size at the fixed positions.
+// The two callers differ only in where the page goes (a printer, a PDF, a picture). No
+// window is needed: the renderers are plain objects.
 #pragma once
 
 #include "CoverGeometry.h"
 #include "CoverState.h"
 #include "DC.h"
 
-class CMyFlatButton;
-class CDVDCoverButton;
-class CSlimlineCoverButton;
+#include <QPageLayout>
 
-// The renderers a page is drawn with: the main window's own, or ones made for the job.
-struct CoverRendererSet
-{
-    CMyFlatButton* pCdFront;
-    CMyFlatButton* pCdBack;
-    CDVDCoverButton* pDvd;
-    CSlimlineCoverButton* pSlimline;
-};
+class QPainter;
+class QPrinter;
+
+// Whether a kind of case has a printed layout; a custom size and unknown kinds have none.
+bool HasPrintedLayout(CoverType type);
+
+// The sheet: A4, across for the DVD inserts and upright for the others, with the margins of
+// a PDF page. Positions count from the corner of the printable area inside the margins.
+QPageLayout CoverSheetLayout(CoverType type);
+// Readies a printer for a cover: the sheet and the document name "Cover".
+void PrepareCoverPrinter(QPrinter& printer, CoverType type);
+
+// The highest resolution a cover is printed at; a full-size DVD insert at 1200 dpi would
+// take half a gigabyte for one picture, and 600 is finer than any paper shows.
+constexpr int kMaxPrintDpi = 600;
+// The resolution the page is drawn at on a device of nDeviceDpi.
+int CoverPrintResolution(int nDeviceDpi);
 
 // The place of a piece on the page, in the device's pixels: ppi is its horizontal
 // resolution, used for both axes.
 CRect FrontPieceRect(int nPpi, const CoverGeometry& geometry);
 CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
 
-// Draws the cover's page: a standard CD's front above its back, every other kind in the
-// back rectangle, a custom size nothing. nFontDpi is the screen's resolution, in which the
-// cover's font heights are given, so text keeps its size on paper.
-void PrintCoverPage(CDC* pDC, const CoverState& cover, const CoverGeometry& geometry, const CoverRendererSet& renderers,
-                    int nFontDpi);
-
-// The highest resolution a cover is printed at; a full-size DVD insert at 1200 dpi would
-// take half a gigabyte for one picture, and 600 is finer than any paper shows.
-constexpr int kMaxPrintDpi = 600;
+// Draws the cover's page onto a device context: a standard CD's front above its back, every
+// other printable kind in the back rectangle, a kind without a layout nothing. nFontDpi is
+// the screen's resolution, in which the cover's font heights are given, so text keeps its
+// size on paper.
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi);
+// The same through a painter already active on the page, whose origin is the printable
+// area's corner.
+void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi);

@@ -1,10 +1,10 @@
 #include "CoverRenderers.h"
 
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "SlimlineCoverButton.h"
+#include "CdCoverRenderer.h"
+#include "DvdCoverRenderer.h"
+#include "SlimlineCoverRenderer.h"
 
-void FillCdRenderer(CMyFlatButton& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
+void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
                     int nPpi)
 {
     const bool front = side == CoverSide::Front;
@@ -22,7 +22,7 @@ void FillCdRenderer(CMyFlatButton& renderer, const CoverState& cover, const Cove
     renderer.m_nSpineWidth = Pixels(nPpi, front ? geometry.dFrontSpine : geometry.dBackSpine);
 }
 
-void FillDvdRenderer(CDVDCoverButton& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi)
+void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi)
 {
     renderer.m_crBackground = cover.bBGColor;
     renderer.m_bShowBorder = cover.bShowBorder;
@@ -40,7 +40,7 @@ void FillDvdRenderer(CDVDCoverButton& renderer, const CoverState& cover, const C
     renderer.m_nSpineWidth = Pixels(nPpi, geometry.dBackSpine);
 }
 
-void FillSlimlineRenderer(CSlimlineCoverButton& renderer, const CoverState& cover, const CoverGeometry& geometry,
+void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
                           int nPpi)
 {
     renderer.m_crBackground = cover.bBGColor;
@@ -60,10 +60,10 @@ void FillSlimlineRenderer(CSlimlineCoverButton& renderer, const CoverState& cove
     renderer.m_nNotchHeight = Pixels(nPpi, 0.0787);
 }
 
-void SetRendererConstants(CMyFlatButton& front, CMyFlatButton& back, CDVDCoverButton& dvd,
-                          CSlimlineCoverButton& slimline, CoverType type)
+void SetRendererConstants(CCdCoverRenderer& front, CCdCoverRenderer& back, CDvdCoverRenderer& dvd,
+                          CSlimlineCoverRenderer& slimline, CoverType type)
 {
-    for (CMyFlatButton* cd : {&front, &back}) {
+    for (CCdCoverRenderer* cd : {&front, &back}) {
         cd->m_dTextMarginX = 0.1;
         cd->m_dTextMarginY = 0.1;
     }

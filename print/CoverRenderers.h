@@ -6,16 +6,16 @@
 #include "CoverGeometry.h"
 #include "CoverState.h"
 
-class CMyFlatButton;
-class CDVDCoverButton;
-class CSlimlineCoverButton;
+class CCdCoverRenderer;
+class CDvdCoverRenderer;
+class CSlimlineCoverRenderer;
 
-void FillCdRenderer(CMyFlatButton& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
+void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
                     int nPpi);
-void FillDvdRenderer(CDVDCoverButton& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi);
-void FillSlimlineRenderer(CSlimlineCoverButton& renderer, const CoverState& cover, const CoverGeometry& geometry,
+void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi);
+void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
                           int nPpi);
 
 // The renderers' fixed settings for a kind of case: text insets and the DVD panel positions.
-void SetRendererConstants(CMyFlatButton& front, CMyFlatButton& back, CDVDCoverButton& dvd,
-                          CSlimlineCoverButton& slimline, CoverType type);
+void SetRendererConstants(CCdCoverRenderer& front, CCdCoverRenderer& back, CDvdCoverRenderer& dvd,
+                          CSlimlineCoverRenderer& slimline, CoverType type);

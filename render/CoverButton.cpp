@@ -13,21 +13,6 @@ void CCoverButton::PreSubclassWindow()
 void CCoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     emit FillRequested();
-    Draw(lpDrawItemStruct->hDC, CRect(lpDrawItemStruct->rcItem), lpDrawItemStruct->itemState,
-         lpDrawItemStruct->hDC);
-}
-
-void CCoverButton::Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC)
-{
-    const CRect copy = rect;
-    if (m_nFontDpi <= 0)
-        m_nFontDpi = hDC->GetDeviceCaps(LOGPIXELSY);
-    DrawCover(pDC, hDC, copy, nState);
-    DrawGuides(pDC, copy, nState);
-}
-
-void CCoverButton::DrawForPrint(CDC* pDC, CRect rect, int nFontDpi)
-{
-    m_nFontDpi = nFontDpi;
-    Draw(pDC, rect, 0, pDC->GetSafeHdc());
+    Renderer().Draw(lpDrawItemStruct->hDC, CRect(lpDrawItemStruct->rcItem), lpDrawItemStruct->itemState,
+                    lpDrawItemStruct->hDC);
 }

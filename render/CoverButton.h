@@ -1,9 +1,8 @@
-// What the three cover renderers share: an owner-drawn button that draws a whole cover
-// piece at full size off screen, shrinks it into its rectangle and draws guide lines over
-// it. Its owner fills the renderer's members before every drawing; a renderer never
-// reads the cover record itself.
+// A cover renderer as a preview on the main window: an owner-drawn button that has its
+// renderer draw the cover of the moment at every paint.
 #pragma once
 
+#include "CoverRenderer.h"
 #include "OwnerDrawButton.h"
 
 class CCoverButton : public COwnerDrawButton
@@ -16,18 +15,10 @@ public:
     // Owner-drawn and notifying, keeping the low eight style bits.
     void PreSubclassWindow() override;
     // Every paint draws the cover of that moment: the owner is first asked to copy the
-    // cover into this renderer (FillRequested, answered before it returns), then it draws.
+    // cover into the renderer (FillRequested, answered before it returns), then it draws.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
-    virtual void DrawGuides(CDC* pDC, CRect rect, UINT nState) = 0;
-    virtual void DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT nState) = 0;
-    // The common entry: fixes the font resolution on first use, then cover and guides.
-    virtual void Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC);
-
-    // Draws for paper: the font resolution is the screen's, given by the caller.
-    void DrawForPrint(CDC* pDC, CRect rect, int nFontDpi);
-
-    int m_nFontDpi = -1; // pixels per inch of the text font's height; -1 until the first drawing
+    virtual CCoverRenderer& Renderer() = 0;
 
 signals:
     // Sent at the start of every paint: the owner fills the renderer with the cover of the

@@ -1,13 +1,8 @@
 #include "CoverExport.h"
 
 #include "CoverFile.h"
-#include "CoverGeometry.h"
 #include "CoverPrint.h"
-#include "CoverSettings.h"
 #include "CoverState.h"
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "SlimlineCoverButton.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -39,53 +34,25 @@ OutputKind KindOf(const std::string& strPath)
     return OutputKind::Unknown;
 }
 
-// The sheet: A4, across for the DVD inserts, with the margins a PDF page has by default.
-QPageLayout SheetLayout(CoverType type)
-{
-    QPdfWriter probe(QStringLiteral("/dev/null"));
-    const QMarginsF margins = probe.pageLayout().margins(QPageLayout::Millimeter);
-    const bool landscape = type == StandardDVD || type == SlimlineDVD;
-    return QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       margins, QPageLayout::Millimeter);
-}
-
-// The renderers of one job and the page they draw.
-struct PageDrawing
-{
-    CMyFlatButton cdFront;
-    CMyFlatButton cdBack;
-    CDVDCoverButton dvd;
-    CSlimlineCoverButton slimline;
-
-    void Draw(QPainter& painter, const CoverState& cover, const CoverGeometry& geometry)
-    {
-        CDC dc;
-        dc.AttachPainter(&painter);
-        dc.SetPrinting(true);
-        PrintCoverPage(&dc, cover, geometry, {&cdFront, &cdBack, &dvd, &slimline}, kScreenDpi);
-    }
-};
-
-std::string WritePdf(QSaveFile& file, const CoverState& cover, const CoverGeometry& geometry, bool bLossless)
+std::string WritePdf(QSaveFile& file, const CoverState& cover, bool bLossless)
 {
     QPdfWriter writer(&file);
-    writer.setPageLayout(SheetLayout(cover.covertype));
-    writer.setResolution(kMaxPrintDpi);
+    writer.setPageLayout(CoverSheetLayout(cover.covertype));
+    writer.setResolution(CoverPrintResolution(kMaxPrintDpi));
     writer.setTitle(QStringLiteral("Cover"));
     writer.setCreator(QStringLiteral("Sleevora"));
     QPainter painter;
     if (!painter.begin(&writer))
         return "cannot start the PDF";
     painter.setRenderHint(QPainter::LosslessImageRendering, bLossless);
-    PageDrawing page;
-    page.Draw(painter, cover, geometry);
+    DrawCoverPage(painter, cover, kScreenDpi);
     painter.end();
     return std::string();
 }
 
-std::string WritePng(QSaveFile& file, const CoverState& cover, const CoverGeometry& geometry, int nDpi)
+std::string WritePng(QSaveFile& file, const CoverState& cover, int nDpi)
 {
-    const QPageLayout layout = SheetLayout(cover.covertype);
+    const QPageLayout layout = CoverSheetLayout(cover.covertype);
     const QRect sheet = layout.fullRectPixels(nDpi);
     QImage image(sheet.size(), QImage::Format_RGB32);
     if (image.isNull())
@@ -96,8 +63,7 @@ std::string WritePng(QSaveFile& file, const CoverState& cover, const CoverGeomet
     {
         QPainter painter(&image);
         painter.translate(layout.paintRectPixels(nDpi).topLeft());
-        PageDrawing page;
-        page.Draw(painter, cover, geometry);
+        DrawCoverPage(painter, cover, kScreenDpi);
     }
     return image.save(&file, "PNG") ? std::string() : "cannot write the picture";
 }
@@ -138,14 +104,13 @@ std::string ExportCover(const ExportRequest& request)
     if (std::string error = ReadCover(request.strCoverPath, pictures); !error.empty())
         return error;
     const CoverState& cover = TheCover();
-    const CCoverSettings defaults;
-    CoverGeometry geometry;
-    geometry.SetForCoverType(cover.covertype, defaults.m_dwCWF, defaults.m_dwCHF, defaults.m_dwCWB, defaults.m_dwCHB);
+    if (!HasPrintedLayout(cover.covertype))
+        return request.strCoverPath + " is a cover of a custom size, which has no printed layout";
     QSaveFile file(QString::fromStdString(request.strOutputPath));
     if (!file.open(QIODevice::WriteOnly))
         return "cannot write " + request.strOutputPath + ": " + file.errorString().toStdString();
-    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, cover, geometry, request.bLosslessPictures)
-                                                      : WritePng(file, cover, geometry, request.nDpi);
+    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, cover, request.bLosslessPictures)
+                                                      : WritePng(file, cover, request.nDpi);
     if (!error.empty()) {
         file.cancelWriting();
         return error + ": " + request.strOutputPath;

@@ -4,7 +4,7 @@
 #include "Resources.h"
 
 #include <FreeImage.h>
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,8 +66,9 @@ int main(int argc, char** argv)
     // No display is ever needed: the page is drawn off screen.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(QuietQtMessages);
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sleevora"));
+    // A page needs fonts and painting, never a window: no widget is created.
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Sleevora"));
     InitProgramResources();
     FreeImage_Initialise(FALSE);
     const std::string error = ExportCover(request);

@@ -1,8 +1,5 @@
 // The printed page of every kind of cover, drawn onto an image with a printer's resolution.
 #include "CoverPrint.h"
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "SlimlineCoverButton.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -26,11 +23,12 @@ class PrintedPage : public testing::Test
 {
 protected:
     // Prints a fresh cover of a kind onto a page of the given size in inches.
-    QImage Print(CoverType type, double widthInches, double heightInches, int dpiX = 300, int dpiY = 300)
+    QImage Print(CoverType type, double widthInches, double heightInches, int dpiX = 300, int dpiY = 300,
+                 COLORREF background = RGB(255, 255, 255))
     {
         cover.ResetToDefaults(96, type);
         cover.covertype = type;
-        geometry.SetForCoverType(type, 121, 119, 151, 118);
+        cover.fBGColor = cover.bBGColor = background;
         QImage page(static_cast<int>(widthInches * dpiX), static_cast<int>(heightInches * dpiY),
                     QImage::Format_RGB32);
         page.fill(Qt::white);
@@ -39,7 +37,7 @@ protected:
         CDC dc;
         dc.Attach(&page);
         dc.SetPrinting(true);
-        PrintCoverPage(&dc, cover, geometry, {&cdFront, &cdBack, &dvd, &slimline}, 96);
+        PrintCoverPage(&dc, cover, 96);
         dc.DeleteDC();
         return page;
     }
@@ -65,11 +63,6 @@ protected:
     }
 
     CoverState cover;
-    CoverGeometry geometry;
-    CMyFlatButton cdFront;
-    CMyFlatButton cdBack;
-    CDVDCoverButton dvd;
-    CSlimlineCoverButton slimline;
 };
 
 } // namespace
@@ -79,9 +72,6 @@ TEST_F(PrintedPage, StandardCdFrontAboveItsBackOnOneSheet)
     const QImage page = Print(StandardCD, 8.27, 11.69);
     ExpectOutline(page, {1.0, 0.5, 5.735, 5.235});
     ExpectOutline(page, {1.0, 5.48, 6.925, 10.105});
-    EXPECT_EQ(cdBack.m_nWidth, 1777); // full size at the printer's resolution
-    EXPECT_DOUBLE_EQ(cdBack.m_dScaleX, 1.0);
-    EXPECT_EQ(cdBack.m_nFontDpi, 96);
 }
 
 TEST_F(PrintedPage, DvdInsertsLieAcrossTheSheet)
@@ -92,14 +82,17 @@ TEST_F(PrintedPage, DvdInsertsLieAcrossTheSheet)
 
 TEST_F(PrintedPage, SlimlineCdInsertHasWhiteNotchesOnPaper)
 {
-    const QImage page = Print(SlimlineCD, 8.27, 11.69);
+    const QImage page = Print(SlimlineCD, 8.27, 11.69, 300, 300, RGB(20, 60, 140));
     ExpectOutline(page, {0.25, 0.25, 6.3917322772, 5.0137795227});
-    // Inside the top notch, right of the cut-off corner's left edge, the paper is painted white.
+    // On a coloured insert the notch at the top is cut out white, and the colour goes on
+    // below it and beside it.
     const int left = 75;
     const int top = 75;
     const int notchWidth = static_cast<int>(300 * 1.417);
-    EXPECT_EQ(At(page, left + notchWidth / 2, top), kWhite);
-    EXPECT_EQ(At(page, left + notchWidth / 2, top + 3), kWhite);
+    const int inNotch = left + notchWidth - 20; // over the panel, clear of the fold lines
+    EXPECT_EQ(At(page, inNotch, top), kWhite);
+    EXPECT_EQ(At(page, inNotch, top + 3), kWhite);
+    EXPECT_EQ(At(page, inNotch, top + 60), 0xFF143C8C); // the insert's colour below the notch
     EXPECT_EQ(At(page, left + notchWidth + 40, top), kBlack); // the outline goes on past the notch
 }
 
@@ -116,5 +109,4 @@ TEST_F(PrintedPage, APrinterWithUnequalResolutionsSizesFromTheHorizontalOne)
     // 300 across, 600 down: the cover comes out squashed to half its height, as it always did.
     const QImage page = Print(StandardDVD, 11.69, 8.27, 300, 600);
     ExpectOutline(page, {0.25, 0.25, 10.97, 7.45});
-    EXPECT_EQ(dvd.m_nHeight, static_cast<int>(300 * 7.2));
 }

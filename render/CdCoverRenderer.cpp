@@ -1,9 +1,9 @@
-#include "FlatButton.h"
+#include "CdCoverRenderer.h"
 
 #include "CoverDrawing.h"
 #include "CoverPicture.h"
 
-void CMyFlatButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
@@ -32,7 +32,7 @@ void CMyFlatButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 
 // Both spines carry the spine text, centred along their length: on the right spine it
 // runs top to bottom starting 2 pixels right of the fold, on the left bottom to top.
-void CMyFlatButton::DrawSpineTexts(CDC& dc, int nLogPixelsY)
+void CCdCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
@@ -50,7 +50,7 @@ void CMyFlatButton::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
 }
 
-void CMyFlatButton::DrawGuides(CDC* pDC, CRect rect, UINT)
+void CCdCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)
 {
     pDC->SelectStockObject(NULL_BRUSH);
     if (m_bShowBorder)

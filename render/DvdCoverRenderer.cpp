@@ -1,9 +1,9 @@
-#include "DVDCoverButton.h"
+#include "DvdCoverRenderer.h"
 
 #include "CoverDrawing.h"
 #include "CoverPicture.h"
 
-void CDVDCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+void CDvdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
@@ -30,7 +30,7 @@ void CDVDCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 }
 
 // One copy of the spine text, running top to bottom, centred along the spine.
-void CDVDCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
+void CDvdCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
 {
     const int X0 = SpineLeft();
     const int S = m_nSpineWidth;
@@ -41,7 +41,7 @@ void CDVDCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
     dc.ExtTextOut(x, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
 }
 
-void CDVDCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)
+void CDvdCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)
 {
     pDC->SelectStockObject(NULL_BRUSH);
     if (m_bShowSpineGuides) {

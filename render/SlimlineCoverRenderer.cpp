@@ -1,9 +1,9 @@
-#include "SlimlineCoverButton.h"
+#include "SlimlineCoverRenderer.h"
 
 #include "CoverDrawing.h"
 #include "CoverPicture.h"
 
-void CSlimlineCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+void CSlimlineCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
@@ -33,7 +33,7 @@ void CSlimlineCoverButton::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 
 // The spine text runs top to bottom against the spine's right edge, centred along it,
 // and is clipped to the spine.
-void CSlimlineCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
+void CSlimlineCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
 {
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
@@ -43,7 +43,7 @@ void CSlimlineCoverButton::DrawSpineText(CDC& dc, int nLogPixelsY)
     dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
 }
 
-void CSlimlineCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)
+void CSlimlineCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)
 {
     pDC->SelectStockObject(NULL_BRUSH);
     if (m_bShowBorder)
@@ -60,7 +60,7 @@ void CSlimlineCoverButton::DrawGuides(CDC* pDC, CRect rect, UINT)
 // The two corner notches are cut from the paper: outlined, then painted out (white on
 // paper, grey in the preview) so that their inner edges remain as cut lines. Their size
 // is in full-size pixels, not scaled, so they show larger on the preview than on paper.
-void CSlimlineCoverButton::DrawNotches(CDC* pDC, const CRect& rect)
+void CSlimlineCoverRenderer::DrawNotches(CDC* pDC, const CRect& rect)
 {
     pDC->Rectangle(&rect);
     const int c = m_nNotchWidth;

@@ -1,0 +1,24 @@
+// What the three cover renderers share, as plain objects that need no window: a whole cover
+// piece drawn at full size off screen, shrunk into the target rectangle, with guide lines
+// over it. The same renderer draws the preview, a printed page and an exported one. Its owner
+// fills its members before every drawing; a renderer never reads the cover record itself.
+#pragma once
+
+#include "DC.h"
+#include "WinTypes.h"
+
+class CCoverRenderer
+{
+public:
+    virtual ~CCoverRenderer() = default;
+
+    virtual void DrawGuides(CDC* pDC, CRect rect, UINT nState) = 0;
+    virtual void DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT nState) = 0;
+    // The common entry: fixes the font resolution on first use, then cover and guides.
+    virtual void Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC);
+
+    // Draws for paper: the font resolution is the screen's, given by the caller.
+    void DrawForPrint(CDC* pDC, CRect rect, int nFontDpi);
+
+    int m_nFontDpi = -1; // pixels per inch of the text font's height; -1 until the first drawing
+};
