@@ -13,7 +13,7 @@ packages=(
     fonts-liberation2
     fp-utils xchm xdg-utils
     desktop-file-utils appstream dpkg-dev
-    xvfb xdotool
+    xvfb xdotool poppler-utils
 )
 
 missing=()

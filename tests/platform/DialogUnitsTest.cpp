@@ -17,4 +17,10 @@ TEST(DialogUnits, TemplateRectangleConvertsPositionAndSizeSeparately)
     RECT edges{356, 51, 396, 90};
     MapDialogRect(&edges);
     EXPECT_EQ(CRect(edges), CRect(534, 83, 594, 146));
+    // Control 1042 of the main window: 93 units across are 139.5 pixels, 140 on their own,
+    // where the far edge's conversion would give 139.
+    EXPECT_EQ(DialogUnitRect(349, 13, 93, 85).Width(), 140);
+    RECT column{349, 13, 442, 98};
+    MapDialogRect(&column);
+    EXPECT_EQ(column.right - column.left, 139);
 }

@@ -246,7 +246,7 @@ TEST_F(EditCommands, ClosingAnUnchangedCoverAsksOnlyWhetherToClose)
 {
     Open(StandardCD);
     host.AnswerMessageBox(IDYES);
-    window.OnCancel();
+    QTest::mouseClick(window.Button(IDC_EXIT), Qt::LeftButton);
     ASSERT_EQ(host.Questions().size(), 1u);
     EXPECT_EQ(host.Questions()[0].text, "Are you sure you want to close Sleevora?");
     EXPECT_EQ(window.result(), IDYES);
@@ -258,7 +258,7 @@ TEST_F(EditCommands, ClosingAChangedCoverAndDecliningToSaveExits)
     TheCover().coverChanged = true;
     host.AnswerMessageBox(IDYES);
     host.AnswerMessageBox(IDNO);
-    window.OnCancel();
+    window.close(); // the title bar's close box goes the same way as Exit
     ASSERT_EQ(host.Questions().size(), 2u);
     EXPECT_EQ(host.Questions()[1].text, "You have made changes to your cover, would you like to save the cover?");
     EXPECT_EQ(host.Questions()[1].caption, "Save");
@@ -273,7 +273,7 @@ TEST_F(EditCommands, ACancelledSaveKeepsTheWindowOpenOnCloseAndOnStartOver)
     host.AnswerMessageBox(IDYES); // close?
     host.AnswerMessageBox(IDYES); // save?
     host.AnswerFileDialog("");    // cancelled
-    window.OnCancel();
+    QTest::mouseClick(window.Button(IDC_EXIT), Qt::LeftButton);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(TheCover().saveCancelled);
 
