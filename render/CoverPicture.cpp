@@ -2,6 +2,8 @@
 
 #include "QtConvert.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -43,12 +45,64 @@ FREE_IMAGE_FORMAT CoverPictureFileFormat(const std::string& strPath)
     return format != FIF_UNKNOWN && FreeImage_FIFSupportsReading(format) ? format : FIF_UNKNOWN;
 }
 
+namespace {
+
+// The largest picture the drawing takes: 65,535 pixels a side and 2^28 pixels in all keep
+// every size computed from a picture within bounds and the memory of one picture sane.
+constexpr double kMaxPictureSide = 65535;
+constexpr double kMaxPicturePixels = 268435456;
+
+// The factor that brings a picture within the limits, 1 for one that is within them.
+double ShrinkFactor(double dWidth, double dHeight)
+{
+    return std::min({1.0, kMaxPictureSide / dWidth, kMaxPictureSide / dHeight,
+                     std::sqrt(kMaxPicturePixels / (dWidth * dHeight))});
+}
+
+// A picture beyond the limits is scaled down to fit them, its proportions kept: it is drawn
+// stretched over the cover anyway, and a cover is never that many pixels across.
+FIBITMAP* WithinLimits(FIBITMAP* pPicture)
+{
+    if (!pPicture)
+        return nullptr;
+    const double width = FreeImage_GetWidth(pPicture);
+    const double height = FreeImage_GetHeight(pPicture);
+    const double factor = ShrinkFactor(width, height);
+    if (factor >= 1.0)
+        return pPicture;
+    const int newWidth = std::max(1, static_cast<int>(width * factor));
+    const int newHeight = std::max(1, static_cast<int>(height * factor));
+    FIBITMAP* smaller = FreeImage_Rescale(pPicture, newWidth, newHeight, FILTER_BOX);
+    FreeImage_Unload(pPicture);
+    return smaller;
+}
+
+// A JPEG too large to decode whole is decoded at a reduced size straight away: the size
+// asked for in the flags' upper 16 bits has libjpeg scale while it decodes.
+int JpegLoadFlags(const std::string& strPath)
+{
+    FIBITMAP* header = FreeImage_Load(FIF_JPEG, strPath.c_str(), FIF_LOAD_NOPIXELS);
+    if (!header)
+        return 0;
+    const double width = FreeImage_GetWidth(header);
+    const double height = FreeImage_GetHeight(header);
+    FreeImage_Unload(header);
+    const double factor = ShrinkFactor(width, height);
+    if (factor >= 1.0)
+        return 0;
+    const int longest = static_cast<int>(std::max(width, height) * factor);
+    return std::clamp(longest, 1, 65535) << 16;
+}
+
+} // namespace
+
 FIBITMAP* LoadCoverPicture(const std::string& strPath)
 {
     const FREE_IMAGE_FORMAT format = CoverPictureFileFormat(strPath);
     if (format == FIF_UNKNOWN)
         return nullptr;
-    return FreeImage_Load(format, strPath.c_str(), 0);
+    const int flags = format == FIF_JPEG ? JpegLoadFlags(strPath) : 0;
+    return WithinLimits(FreeImage_Load(format, strPath.c_str(), flags));
 }
 
 bool CanReadCoverPicture(const std::string& strPath)

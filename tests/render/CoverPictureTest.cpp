@@ -189,6 +189,22 @@ TEST_F(CoverPictures, PicturesAreRecognisedByTheirContentWhateverTheirNames)
     }
 }
 
+// Pictures wider than 65,535 pixels are drawn, from a copy scaled down to fit the limit.
+TEST_F(CoverPictures, APictureBeyondTheSizeLimitIsDrawnScaledDown)
+{
+    FreeImagePtr wide(FreeImage_Allocate(70000, 16, 24));
+    const RGBQUAD colour{90, 40, 200, 0}; // blue, green, red
+    FreeImage_FillBackground(wide.get(), &colour);
+    const std::string path = PathOf(QStringLiteral("wide.png"));
+    ASSERT_TRUE(SavePicture(wide.get(), FIF_PNG, path));
+    FIBITMAP* loaded = LoadCoverPicture(path);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(FreeImage_GetWidth(loaded), 65535u);
+    EXPECT_EQ(FreeImage_GetHeight(loaded), 14u); // the proportions kept
+    FreeImage_Unload(loaded);
+    EXPECT_EQ(Middle(CoverWith(path)), kPictureColour);
+}
+
 TEST_F(CoverPictures, FilesHoldingNoPictureAreToldApartWhenChosen)
 {
     QFile text(m_dir.filePath("notes.jpg"));
