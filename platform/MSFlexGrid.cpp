@@ -16,15 +16,6 @@
 
 namespace {
 
-constexpr OLE_COLOR kSystemColor = 0x80000000;
-constexpr int COLOR_WINDOW = 5;
-constexpr int COLOR_WINDOWTEXT = 8;
-constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
-constexpr int COLOR_BTNFACE = 15;
-constexpr int COLOR_BTNSHADOW = 16;
-constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNTEXT = 18;
 
 // The control's default colours: the system's window background and window text.
 constexpr OLE_COLOR kDefaultBackColor = kSystemColor | COLOR_WINDOW;
@@ -193,33 +184,6 @@ private:
     int m_nFixedRows = 1;
     int m_nFixedCols = 1;
 };
-
-bool OleTranslateColor(OLE_COLOR clr, COLORREF* pColorRef)
-{
-    if ((clr & 0xFF000000) == 0) {
-        *pColorRef = clr;
-        return true;
-    }
-    if ((clr & 0xFF000000) != kSystemColor)
-        return false;
-    static const std::pair<DWORD, QPalette::ColorRole> kSystemColors[] = {
-        {COLOR_WINDOW, QPalette::Base},
-        {COLOR_WINDOWTEXT, QPalette::Text},
-        {COLOR_HIGHLIGHT, QPalette::Highlight},
-        {COLOR_HIGHLIGHTTEXT, QPalette::HighlightedText},
-        {COLOR_BTNFACE, QPalette::Button},
-        {COLOR_BTNSHADOW, QPalette::Dark},
-        {COLOR_GRAYTEXT, QPalette::PlaceholderText},
-        {COLOR_BTNTEXT, QPalette::ButtonText},
-    };
-    for (const auto& [index, role] : kSystemColors) {
-        if (index == (clr & 0x00FFFFFF)) {
-            *pColorRef = FromQColor(QGuiApplication::palette().color(role));
-            return true;
-        }
-    }
-    return false;
-}
 
 LOGFONT FlexGridLogFont(const FlexGridFont& font, int nLogPixelsY)
 {

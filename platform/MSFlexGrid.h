@@ -13,16 +13,14 @@
 // to the dialog's next control; Enter and Escape stay with the grid.
 #pragma once
 
-#include "EditTemplates.h"
+#include "FlexGridProperties.h"
+#include "OleColor.h"
 #include "WinTypes.h"
 
 #include <QTableView>
 #include <string>
 
 class CFlexGridModel;
-
-// OLE colours: 0x00BBGGRR, or 0x800000nn for the system colour nn.
-typedef DWORD OLE_COLOR;
 
 // Shift states of the KeyDown event.
 constexpr short SHIFT_MASK = 1;
@@ -34,11 +32,6 @@ constexpr short flexAlignLeftTop = 0;
 constexpr short flexAlignLeftCenter = 1;
 constexpr short flexAlignLeftBottom = 2;
 constexpr short flexAlignGeneral = 9;
-
-// The colour an OLE colour stands for: plain colours as they are, the system colours of the
-// grid (window, window text, button face and text, highlight, grey text) from the desktop's
-// palette. Other values cannot be translated: false.
-bool OleTranslateColor(OLE_COLOR clr, COLORREF* pColorRef);
 
 // The LOGFONT of a grid font at a device's pixels per inch: the character height is
 // minus the point size in pixels; width, escapement, precisions, quality and pitch are 0.
