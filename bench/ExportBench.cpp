@@ -5,13 +5,13 @@
 #include "CoverFile.h"
 #include "CoverState.h"
 
+#include "PeakMemory.h"
 #include <FreeImage.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include "PeakMemory.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -32,7 +32,8 @@ void WritePhoto(const QString& path)
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int grain = static_cast<int>(random.bounded(12));
-            row[x] = qRgb((x / 30 + grain) & 0xFF, (y / 20 + grain) & 0xFF, (120 + (x + y) / 80 + grain) & 0xFF);
+            row[x] =
+                qRgb((x / 30 + grain) & 0xFF, (y / 20 + grain) & 0xFF, (120 + (x + y) / 80 + grain) & 0xFF);
         }
     }
     image.save(path, "JPG", 90);
@@ -67,10 +68,16 @@ void BM_ExportDvdToPdf(benchmark::State& state)
     }
     state.counters["peak_MB_above_start"] = peak / 1024.0;
     state.counters["pdf_MB"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / 1048576.0;
-    state.counters["pdf_over_jpeg"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / g_jpegBytes;
+    state.counters["pdf_over_jpeg"] =
+        QFileInfo(QString::fromStdString(request.strOutputPath)).size() / g_jpegBytes;
 }
 
-BENCHMARK(BM_ExportDvdToPdf)->Arg(0)->Arg(1)->ArgName("lossless")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ExportDvdToPdf)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("lossless")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

@@ -8,12 +8,12 @@
 #include "SlimlineCoverButton.h"
 #include "TrackListing.h"
 
+#include "PeakMemory.h"
 #include <FreeImage.h>
 #include <QApplication>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include "PeakMemory.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -148,8 +148,12 @@ void BM_DvdForPrintAt600(benchmark::State& state)
 }
 
 BENCHMARK(BM_DecodePictureOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewPaint, CMyFlatButton, FillCd)->Name("BM_PreviewPaint/CD")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewPaint, CDVDCoverButton, FillDvd)->Name("BM_PreviewPaint/DVD")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PreviewPaint, CMyFlatButton, FillCd)
+    ->Name("BM_PreviewPaint/CD")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PreviewPaint, CDVDCoverButton, FillDvd)
+    ->Name("BM_PreviewPaint/DVD")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_PreviewPaint, CSlimlineCoverButton, FillSlimline)
     ->Name("BM_PreviewPaint/Slimline")
     ->Unit(benchmark::kMillisecond);

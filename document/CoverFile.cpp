@@ -187,7 +187,6 @@ std::string JoinPath(const std::string& folder, const std::string& name)
     return folder + "/" + name;
 }
 
-
 } // namespace
 
 CoverSaveResult WriteCoverFile(const std::string& strPath, const CoverState& cover)
@@ -276,9 +275,9 @@ std::string DamagedPicturesMessage(const CoverLoadResult& result)
 {
     if (result.damagedPictures.empty())
         return {};
-    const std::string sides = result.damagedPictures.size() == 2 ? "front and back pictures"
-                                                                  : SideWord(result.damagedPictures.front()) +
-                                                                        " picture";
+    const std::string sides = result.damagedPictures.size() == 2
+                                  ? "front and back pictures"
+                                  : SideWord(result.damagedPictures.front()) + " picture";
     return "The " + sides + " of this cover could not be read: the cover file is damaged or incomplete.\n\n" +
            "The rest of the cover was loaded.";
 }

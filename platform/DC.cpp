@@ -59,7 +59,8 @@ bool SetRopMode(QPainter* painter, DWORD dwRop)
 
 bool UsesSource(DWORD dwRop)
 {
-    return dwRop == SRCCOPY || dwRop == SRCAND || dwRop == SRCPAINT || dwRop == SRCINVERT || dwRop == NOTSRCCOPY;
+    return dwRop == SRCCOPY || dwRop == SRCAND || dwRop == SRCPAINT || dwRop == SRCINVERT ||
+           dwRop == NOTSRCCOPY;
 }
 
 // A source or destination extent may be negative, which mirrors the copy. Returns the
@@ -401,12 +402,14 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
     if (m_pen.IsNull()) {
         // Without an outline the filled area is one pixel smaller each way.
         if (!m_brush.IsNull())
-            FillDeviceRect(QRect(rc.left, rc.top, rc.Width() - 1, rc.Height() - 1), m_brush.GetColor(), PATCOPY);
+            FillDeviceRect(QRect(rc.left, rc.top, rc.Width() - 1, rc.Height() - 1), m_brush.GetColor(),
+                           PATCOPY);
         return TRUE;
     }
     const int w = m_pen.GetWidth();
     if (!m_brush.IsNull() && rc.Width() > 2 && rc.Height() > 2)
-        FillDeviceRect(QRect(rc.left + 1, rc.top + 1, rc.Width() - 2, rc.Height() - 2), m_brush.GetColor(), PATCOPY);
+        FillDeviceRect(QRect(rc.left + 1, rc.top + 1, rc.Width() - 2, rc.Height() - 2), m_brush.GetColor(),
+                       PATCOPY);
     // The outline runs along left, right - 1, top and bottom - 1; a wider pen is centred on them.
     const int inset = (w - 1) / 2;
     const COLORREF cr = m_pen.GetColor();
@@ -481,8 +484,9 @@ void CDC::DrawStretched(const QImage& source, const QRect& destRect, DWORD dwRop
     m_pPainter->restore();
 }
 
-int CDC::StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc, int nSrcWidth,
-                       int nSrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD dwRop)
+int CDC::StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
+                       int nSrcWidth, int nSrcHeight, const void* lpBits, const BITMAPINFO* lpbmi,
+                       UINT iUsage, DWORD dwRop)
 {
     if (!CanDraw() || !lpbmi || nDestWidth == 0 || nDestHeight == 0 || nSrcWidth == 0 || nSrcHeight == 0)
         return 0;
@@ -541,7 +545,8 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     if (pSrcDC == this && dwRop == SRCCOPY && x == xSrc && y == ySrc && nWidth == nSrcWidth &&
         nHeight == nSrcHeight)
         return TRUE; // copying pixels onto themselves changes nothing
-    const QImage pixels = pSrcDC->SourcePixels(PositiveRect(xSrc, ySrc, nSrcWidth, nSrcHeight), pSrcDC != this);
+    const QImage pixels =
+        pSrcDC->SourcePixels(PositiveRect(xSrc, ySrc, nSrcWidth, nSrcHeight), pSrcDC != this);
     if (pixels.isNull())
         return FALSE;
     const bool mirrorX = (nWidth < 0) != (nSrcWidth < 0);

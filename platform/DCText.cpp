@@ -79,7 +79,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const std::str
     if ((nOptions & ETO_OPAQUE) && lpRect)
         m_pPainter->fillRect(ToQRect(*lpRect), ToQColor(m_crBk));
     if ((nOptions & ETO_CLIPPED) && lpRect)
-        m_pPainter->setClipRect(ToQRect(*lpRect), m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        m_pPainter->setClipRect(ToQRect(*lpRect),
+                                m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     m_pPainter->setFont(CurrentQFont());
     m_pPainter->setPen(ToQColor(m_crText));
     // Escapement is in tenths of a degree, counter-clockwise on the page; Qt turns
@@ -102,7 +103,8 @@ int CDC::DrawText(const std::string& text, LPRECT lpRect, UINT nFormat)
         return 0;
     const QFont font = CurrentQFont();
     const QFontMetrics metrics = MetricsFor(font, m_pDevice);
-    const int lineHeight = metrics.height() + ((nFormat & DT_EXTERNALLEADING) ? std::max(0, metrics.leading()) : 0);
+    const int lineHeight =
+        metrics.height() + ((nFormat & DT_EXTERNALLEADING) ? std::max(0, metrics.leading()) : 0);
     const bool singleLine = (nFormat & DT_SINGLELINE) != 0;
     if (text.empty()) {
         if (nFormat & DT_CALCRECT) {
@@ -133,7 +135,8 @@ int CDC::DrawText(const std::string& text, LPRECT lpRect, UINT nFormat)
         return offset + height;
     m_pPainter->save();
     if (!(nFormat & DT_NOCLIP))
-        m_pPainter->setClipRect(ToQRect(*lpRect), m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        m_pPainter->setClipRect(ToQRect(*lpRect),
+                                m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     m_pPainter->setFont(font);
     m_pPainter->setPen(ToQColor(m_crText));
     const int width = lpRect->right - lpRect->left;

@@ -95,8 +95,9 @@ void CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate)
     m_pTemplate = &dialogTemplate;
     // The templates were laid out in "MS Sans Serif"; where it is missing, the desktop would
     // pick a wider face for it, so the nearest metric match, Arial, stands in.
-    QFont dialogFont(QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")) ? QStringLiteral("MS Sans Serif")
-                                                                                 : QStringLiteral("Arial"));
+    QFont dialogFont(QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                         ? QStringLiteral("MS Sans Serif")
+                         : QStringLiteral("Arial"));
     dialogFont.setPixelSize(11); // 8 points at 96 dpi, the size the templates were laid out in
     setFont(dialogFont);
     QWidget* previousTabStop = nullptr;
@@ -208,8 +209,9 @@ QWidget* CreateStaticWidget(const ControlTemplate& control, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setText(ToQString(control.text ? control.text : ""));
-    const Qt::Alignment horizontal = type == SS_RIGHT ? Qt::AlignRight : type == SS_CENTER ? Qt::AlignHCenter
-                                                                                            : Qt::AlignLeft;
+    const Qt::Alignment horizontal = type == SS_RIGHT    ? Qt::AlignRight
+                                     : type == SS_CENTER ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;
 }

@@ -358,7 +358,8 @@ std::vector<int> SampleColumns(const QRect& source, int destWidth)
 // Fills each row of the destination rectangle of `image` from the source row under its
 // centre. Rows enlarged from the same source row are copies of the one above, so each
 // source row is converted once at most.
-void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, QImage& image, const QRect& dest)
+void SamplePixels(const DibLayout& dib, const BYTE* bits, const QRect& source, QImage& image,
+                  const QRect& dest)
 {
     const std::vector<int> columns = SampleColumns(source, dest.width());
     const qsizetype outStride = image.bytesPerLine();
@@ -416,8 +417,8 @@ QImage DibToImageSampled(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage,
     return image;
 }
 
-bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source, QImage& target,
-                   const QRect& dest)
+bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source,
+                   QImage& target, const QRect& dest)
 {
     DibLayout dib;
     if (target.format() != QImage::Format_RGB32 || !target.rect().contains(dest))

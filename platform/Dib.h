@@ -27,5 +27,5 @@ QImage DibToImageSampled(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage,
 // The same sampling written straight into the rectangle `dest` of an RGB32 image, which
 // must lie wholly inside it: a picture stretched onto a memory bitmap needs no picture-sized
 // image in between. False, with nothing written, where DibToImageSampled gives a null image.
-bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source, QImage& target,
-                   const QRect& dest);
+bool DibSampleInto(const BITMAPINFO* pbmi, const void* pBits, UINT uUsage, const QRect& source,
+                   QImage& target, const QRect& dest);

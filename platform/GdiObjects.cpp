@@ -68,8 +68,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* plf)
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
-                       BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
-                       BYTE nQuality, BYTE nPitchAndFamily, const char* lpszFacename)
+                       BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                       BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, const char* lpszFacename)
 {
     LOGFONT lf{};
     lf.lfHeight = nHeight;
@@ -132,7 +132,8 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
     void* pixels = std::calloc(static_cast<size_t>(bytesPerLine) * static_cast<size_t>(height), 1);
     if (!pixels)
         return FALSE;
-    QImage image(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB32, std::free, pixels);
+    QImage image(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB32, std::free,
+                 pixels);
     if (image.isNull()) {
         std::free(pixels);
         return FALSE;

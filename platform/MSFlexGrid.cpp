@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // The control's default colours: the system's window background and window text.
 constexpr OLE_COLOR kDefaultBackColor = kSystemColor | COLOR_WINDOW;
 constexpr OLE_COLOR kDefaultForeColor = kSystemColor | COLOR_WINDOWTEXT;

@@ -7,10 +7,10 @@
 // vertical header, so both stay in place when the cells scroll.
 //
 // Events reach the virtual On... handlers: Click (a left click on the grid), KeyDown (every
-// key the grid receives), KeyPress (a typed character), LeaveCell (the user is about to move the current cell) and
-// Scroll (the cells scrolled, by the user or by code). Moving the current cell from code
-// fires no LeaveCell, and does not scroll it into view. Tab, after its KeyDown, moves on
-// to the dialog's next control; Enter and Escape stay with the grid.
+// key the grid receives), KeyPress (a typed character), LeaveCell (the user is about to move the current
+// cell) and Scroll (the cells scrolled, by the user or by code). Moving the current cell from code fires no
+// LeaveCell, and does not scroll it into view. Tab, after its KeyDown, moves on to the dialog's next control;
+// Enter and Escape stay with the grid.
 #pragma once
 
 #include "FlexGridProperties.h"

@@ -19,7 +19,8 @@ public:
 
     // Shows a message box with the Windows text, caption and style (buttons, icon,
     // default button) and returns the Windows result (IDOK, IDYES, IDNO, ...).
-    virtual int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) = 0;
+    virtual int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption,
+                           UINT nType) = 0;
     // Runs one of the program's dialogs modally and returns the code it ended with.
     virtual int DoModal(CDialog& dialog) = 0;
     // Runs a file open or save dialog; on IDOK the chosen path is set in the dialog.

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-COwnerDrawButton::COwnerDrawButton(QWidget* pParent, DWORD dwStyle) : QAbstractButton(pParent), m_dwStyle(dwStyle)
+COwnerDrawButton::COwnerDrawButton(QWidget* pParent, DWORD dwStyle)
+    : QAbstractButton(pParent), m_dwStyle(dwStyle)
 {
 }
 

@@ -111,8 +111,8 @@ void SetFaceName(LOGFONT& lf, const std::string& face)
 LOGFONT FromQFont(const QFont& font, int nLogPixelsY)
 {
     LOGFONT lf{};
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize()
-                                             : MulDiv(qRound(font.pointSizeF() * 10), nLogPixelsY, 720);
+    const int pixels =
+        font.pixelSize() > 0 ? font.pixelSize() : MulDiv(qRound(font.pointSizeF() * 10), nLogPixelsY, 720);
     lf.lfHeight = -pixels;
     lf.lfWeight = font.weight();
     lf.lfItalic = font.italic() ? 1 : 0;
@@ -134,10 +134,10 @@ namespace {
 
 // Windows-1252 differs from Latin-1 in 0x80 to 0x9F; the five unassigned codes map to
 // the C1 controls of the same value, as Windows does.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString FromWindows1252(const std::string& bytes)
 {

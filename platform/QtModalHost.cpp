@@ -38,7 +38,8 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsFor(UINT nType)
     case MB_OKCANCEL:
         return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_ABORTRETRYIGNORE:
-        return {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+        return {
+            {QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
     case MB_YESNOCANCEL:
         return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_YESNO:
@@ -52,7 +53,8 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsFor(UINT nType)
 
 } // namespace
 
-CWinMessageBox::CWinMessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType)
+CWinMessageBox::CWinMessageBox(QWidget* pParent, const std::string& text, const std::string& caption,
+                               UINT nType)
     : QMessageBox(pParent)
 {
     setTextFormat(Qt::PlainText);
@@ -116,7 +118,8 @@ void CWinMessageBox::closeEvent(QCloseEvent* event)
     QMessageBox::closeEvent(event);
 }
 
-int CQtModalHost::MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType)
+int CQtModalHost::MessageBox(QWidget* pParent, const std::string& text, const std::string& caption,
+                             UINT nType)
 {
     CWinMessageBox box(pParent, text, caption, nType);
     box.exec();

@@ -9,7 +9,8 @@
 class CQtModalHost : public CModalHost
 {
 public:
-    int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption,
+                   UINT nType) override;
     int DoModal(CDialog& dialog) override;
     int FileDialog(CFileDialog& dialog) override;
     int PrintDialog(QPrinter& printer, QWidget* pParent) override;

@@ -38,7 +38,8 @@ void CRegistryValues::OpenAndExchange(bool bSave)
 void CRegistryValues::ExchangeDword(bool bSave, const char* lpszName, DWORD& dwValue)
 {
     if (bSave) {
-        RegSetValueExA(m_hKey, lpszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(DWORD));
+        RegSetValueExA(m_hKey, lpszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                       sizeof(DWORD));
         return;
     }
     DWORD cbData = sizeof(DWORD);

@@ -15,8 +15,8 @@ inline int CentreSample(int d, int n, int m)
 
 QImage NearestNeighbour(const QImage& source, int width, int height)
 {
-    const QImage src = source.format() == QImage::Format_RGB32 ? source
-                                                                : source.convertToFormat(QImage::Format_RGB32);
+    const QImage src =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
     QImage dest(width, height, QImage::Format_RGB32);
     if (dest.isNull())
         return dest;
@@ -26,7 +26,8 @@ QImage NearestNeighbour(const QImage& source, int width, int height)
     for (int x = 0; x < width; ++x)
         columns[static_cast<size_t>(x)] = CentreSample(x, width, src.width());
     for (int y = 0; y < height; ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(CentreSample(y, height, src.height())));
+        const auto* in =
+            reinterpret_cast<const QRgb*>(src.constScanLine(CentreSample(y, height, src.height())));
         auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y));
         for (int x = 0; x < width; ++x)
             out[x] = in[columns[static_cast<size_t>(x)]];

@@ -71,9 +71,18 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
 {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF cr) { return static_cast<BYTE>(cr & 0xFF); }
-constexpr BYTE GetGValue(COLORREF cr) { return static_cast<BYTE>((cr >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF cr) { return static_cast<BYTE>((cr >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF cr)
+{
+    return static_cast<BYTE>(cr & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF cr)
+{
+    return static_cast<BYTE>((cr >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF cr)
+{
+    return static_cast<BYTE>((cr >> 16) & 0xFF);
+}
 
 constexpr int LF_FACESIZE = 32;
 

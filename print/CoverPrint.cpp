@@ -56,8 +56,8 @@ QPageLayout CoverSheetLayout(CoverType type)
 {
     const bool across = type == StandardDVD || type == SlimlineDVD;
     const QMarginsF margins(kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints);
-    return QPageLayout(QPageSize(QPageSize::A4), across ? QPageLayout::Landscape : QPageLayout::Portrait, margins,
-                       QPageLayout::Point);
+    return QPageLayout(QPageSize(QPageSize::A4), across ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       margins, QPageLayout::Point);
 }
 
 void PrepareCoverPrinter(QPrinter& printer, CoverType type)
@@ -74,7 +74,8 @@ int CoverPrintResolution(int nDeviceDpi)
 
 CRect FrontPieceRect(int nPpi, const CoverGeometry& geometry)
 {
-    return PieceRect(nPpi, geometry.dFrontLeft, geometry.dFrontTop, geometry.dFrontWidth, geometry.dFrontHeight);
+    return PieceRect(nPpi, geometry.dFrontLeft, geometry.dFrontTop, geometry.dFrontWidth,
+                     geometry.dFrontHeight);
 }
 
 CRect BackPieceRect(int nPpi, const CoverGeometry& geometry)

@@ -4,8 +4,8 @@
 #include "DvdCoverRenderer.h"
 #include "SlimlineCoverRenderer.h"
 
-void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
-                    int nPpi)
+void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
+                    CoverSide side, int nPpi)
 {
     const bool front = side == CoverSide::Front;
     renderer.m_crBackground = front ? cover.fBGColor : cover.bBGColor;
@@ -22,7 +22,8 @@ void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const C
     renderer.m_nSpineWidth = Pixels(nPpi, front ? geometry.dFrontSpine : geometry.dBackSpine);
 }
 
-void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi)
+void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
+                     int nPpi)
 {
     renderer.m_crBackground = cover.bBGColor;
     renderer.m_bShowBorder = cover.bShowBorder;
@@ -40,8 +41,8 @@ void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const
     renderer.m_nSpineWidth = Pixels(nPpi, geometry.dBackSpine);
 }
 
-void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
-                          int nPpi)
+void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover,
+                          const CoverGeometry& geometry, int nPpi)
 {
     renderer.m_crBackground = cover.bBGColor;
     renderer.m_bShowBorder = cover.bShowBorder;

@@ -10,11 +10,12 @@ class CCdCoverRenderer;
 class CDvdCoverRenderer;
 class CSlimlineCoverRenderer;
 
-void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, CoverSide side,
-                    int nPpi);
-void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry, int nPpi);
-void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
-                          int nPpi);
+void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
+                    CoverSide side, int nPpi);
+void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
+                     int nPpi);
+void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover,
+                          const CoverGeometry& geometry, int nPpi);
 
 // The renderers' fixed settings for a kind of case: text insets and the DVD panel positions.
 void SetRendererConstants(CCdCoverRenderer& front, CCdCoverRenderer& back, CDvdCoverRenderer& dvd,

@@ -20,8 +20,8 @@ void CoverGeometry::SetForCoverType(CoverType type, DWORD dwCWF, DWORD dwCHF, DW
         *this = CoverGeometry{0.0, 0.0, 10.72, 7.2, 0.0, 0.0, 0.25, 0.25, 0.0, 0.54, dFlapWidth};
         break;
     case SlimlineCD:
-        *this = CoverGeometry{0.0, 0.0, 6.1417322772, 4.7637795227, 0.0, 0.0, 0.25, 0.25, 0.0, 0.1181102361,
-                              0.5905511805};
+        *this = CoverGeometry{0.0,  0.0,  6.1417322772, 4.7637795227, 0.0,         0.0,
+                              0.25, 0.25, 0.0,          0.1181102361, 0.5905511805};
         break;
     case SlimlineDVD:
         *this = CoverGeometry{0.0, 0.0, 10.551, 7.2, 0.0, 0.0, 0.25, 0.25, 0.0, 0.275, dFlapWidth};

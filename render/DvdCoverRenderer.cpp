@@ -21,8 +21,8 @@ void CDvdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     DrawSpineText(dc, T);
 
     const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
-    const CRect back(static_cast<int>(T * m_dBackTextLeft), static_cast<int>(T * m_dBackTextTop), SpineLeft() - 5,
-                     H);
+    const CRect back(static_cast<int>(T * m_dBackTextLeft), static_cast<int>(T * m_dBackTextTop),
+                     SpineLeft() - 5, H);
     const CRect front(static_cast<int>(T * m_dFrontTextLeft), static_cast<int>(T * m_dFrontTextTop), W, H);
     DrawTitledText(dc, m_strBackTitle, m_strBackText, back);
     DrawTitledText(dc, m_strFrontTitle, m_strFrontText, front);

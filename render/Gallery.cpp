@@ -85,7 +85,8 @@ void WriteCd(int ppi, bool bDressed)
             cd.m_strText = kListing;
             cd.m_strSpineText = "HARBOUR LIGHTS  -  The Quiet Coast";
         }
-        Write(cd, ppi, QStringLiteral("cd-%1-%2").arg(front ? "front" : "back", bDressed ? "dressed" : "plain"));
+        Write(cd, ppi,
+              QStringLiteral("cd-%1-%2").arg(front ? "front" : "back", bDressed ? "dressed" : "plain"));
     }
 }
 
@@ -109,7 +110,9 @@ void WriteDvd(CoverType type, int ppi, bool bDressed)
         dvd.m_strFrontText = "Directed by A. Marlow";
         dvd.m_strSpineText = "HARBOUR LIGHTS";
     }
-    Write(dvd, ppi, QStringLiteral("%1-%2").arg(type == SlimlineDVD ? "slim-dvd" : "dvd", bDressed ? "dressed" : "plain"));
+    Write(dvd, ppi,
+          QStringLiteral("%1-%2").arg(type == SlimlineDVD ? "slim-dvd" : "dvd",
+                                      bDressed ? "dressed" : "plain"));
 }
 
 void WriteSlimline(int ppi, bool bDressed)

@@ -63,8 +63,9 @@ const DialogTemplate& NewCoverTemplate()
         110,
         {
             {IDC_CONTINUE, ControlClass::Button, "Continue", kPush, 153, 74, 57, 34},
-            {IDC_NEW_COVER_PROMPT, ControlClass::Static, "Please choose the type of cover you would like to create:",
-             SS_LEFT | WS_VISIBLE, 56, 7, 126, 20},
+            {IDC_NEW_COVER_PROMPT, ControlClass::Static,
+             "Please choose the type of cover you would like to create:", SS_LEFT | WS_VISIBLE, 56, 7, 126,
+             20},
             {IDC_STATIC, ControlClass::Static, nullptr, SS_BITMAP | WS_VISIBLE, 4, 5, 46, 39, IDB_LOGO},
             {IDC_STANDARD_CD, ControlClass::Button, "Standard CD Case", kChoice, 59, 28, 95, 10},
             {IDC_STANDARD_DVD, ControlClass::Button, "Standard DVD Case", kChoice, 59, 60, 106, 10},
@@ -92,17 +93,20 @@ const DialogTemplate& AboutTemplate()
         235,
         99,
         {
-            {IDC_STATIC, ControlClass::Static, nullptr, SS_ICON | WS_VISIBLE, 11, 17, 20, 20, IDI_APPLICATION_ICON},
-            {IDC_STATIC, ControlClass::Static, "Sleevora Version 1.0", SS_NOPREFIX | WS_VISIBLE, 40, 10, 119, 8},
-            {IDC_STATIC, ControlClass::Static, "\xC2\xA9 2026 Quorvane. All rights reserved.", WS_VISIBLE, 40, 25,
-             150, 16},
+            {IDC_STATIC, ControlClass::Static, nullptr, SS_ICON | WS_VISIBLE, 11, 17, 20, 20,
+             IDI_APPLICATION_ICON},
+            {IDC_STATIC, ControlClass::Static, "Sleevora Version 1.0", SS_NOPREFIX | WS_VISIBLE, 40, 10, 119,
+             8},
+            {IDC_STATIC, ControlClass::Static, "\xC2\xA9 2026 Quorvane. All rights reserved.", WS_VISIBLE, 40,
+             25, 150, 16},
             {IDOK, ControlClass::Button, "OK", BS_DEFPUSHBUTTON | WS_GROUP | kVisibleTab, 178, 7, 50, 14},
             {IDC_STATIC, ControlClass::Static,
-             "This software uses the FreeImage open source image library (freeimage.sourceforge.io). Its licence is "
+             "This software uses the FreeImage open source image library (freeimage.sourceforge.io). Its "
+             "licence is "
              "in the file 'freeimage-license.txt' in the installation folder.",
              WS_VISIBLE, 40, 46, 188, 37},
-            {IDC_STATIC, ControlClass::Static, "Thanks to everyone who tried the early versions.", WS_VISIBLE, 40,
-             83, 180, 8},
+            {IDC_STATIC, ControlClass::Static, "Thanks to everyone who tried the early versions.", WS_VISIBLE,
+             40, 83, 180, 8},
         }};
     return dialog;
 }

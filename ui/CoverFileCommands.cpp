@@ -121,9 +121,8 @@ void CCoverMainDlg::LoadCoverFile()
 {
     CoverState& cover = TheCover();
     const std::string folder = ExtractedPictureFolder();
-    const CoverLoadResult result = m_pendingLoadBytes
-                                       ? ReadCoverBytes(*m_pendingLoadBytes, cover, folder)
-                                       : ReadCoverFile(pendingLoadPath, cover, folder);
+    const CoverLoadResult result = m_pendingLoadBytes ? ReadCoverBytes(*m_pendingLoadBytes, cover, folder)
+                                                      : ReadCoverFile(pendingLoadPath, cover, folder);
     m_pendingLoadBytes.reset();
     if (result.status != CoverLoadStatus::Loaded) {
         ReportUnloadableCover(result);

@@ -10,8 +10,8 @@
 #include "Help.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
-#include "ResourceImages.h"
 #include "QtConvert.h"
+#include "ResourceImages.h"
 #include "SlimlineCoverButton.h"
 #include "TransparentStatic.h"
 #include "resource.h"
@@ -51,8 +51,8 @@ bool IsCommandButton(int nId)
 
 CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     CreateFromTemplate(MainWindowTemplate());
     m_pExtend = Button(IDC_EXTEND_IMAGE);
     m_pViewFront = Button(IDC_VIEW_FRONT);
@@ -69,7 +69,8 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
     connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
     connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
     connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
-    for (CCoverButton* preview : std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
+    for (CCoverButton* preview :
+         std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
         connect(preview, &CCoverButton::FillRequested, this, [this, preview] { FillPreview(preview); });
 }
 
@@ -125,7 +126,8 @@ BOOL CCoverMainDlg::OnInitDialog()
     const CoverType type = TheCover().covertype;
     LayOutForCoverType(type);
     const CCoverSettings settings;
-    TheGeometry().SetForCoverType(type, settings.m_dwCWF, settings.m_dwCHF, settings.m_dwCWB, settings.m_dwCHB);
+    TheGeometry().SetForCoverType(type, settings.m_dwCWF, settings.m_dwCHF, settings.m_dwCWB,
+                                  settings.m_dwCHB);
     SetRendererConstants(*m_pCdFront, *m_pCdBack, *m_pDvd, *m_pSlimline, type);
     SetCaptions(type);
     SetUpButtons();
@@ -183,7 +185,8 @@ void CCoverMainDlg::OnStartOver()
 
 void CCoverMainDlg::OnCancel()
 {
-    if (MessageBox(this, "Are you sure you want to close Sleevora?", "Exit", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBox(this, "Are you sure you want to close Sleevora?", "Exit", MB_YESNO | MB_ICONQUESTION) !=
+        IDYES)
         return;
     if (!ConfirmSaveChanges())
         return;

@@ -171,8 +171,8 @@ void CCoverMainDlg::SetUpFonts()
     m_buttonFont = ToQFont(buttons.LogFont());
     Button(IDC_WEB_LINK)->setFont(m_linkFont);
     m_pVersion->setFont(m_regularLinkFont);
-    for (const int id : {IDC_PRINT, IDC_EXIT, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_CHOOSE_COLOR, IDC_TRACK_LISTING,
-                         IDC_FONT, IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE, IDC_HELP_BUTTON, IDC_START_OVER,
-                         IDC_SAVE, IDC_LOAD})
+    for (const int id : {IDC_PRINT, IDC_EXIT, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_CHOOSE_COLOR,
+                         IDC_TRACK_LISTING, IDC_FONT, IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE,
+                         IDC_HELP_BUTTON, IDC_START_OVER, IDC_SAVE, IDC_LOAD})
         Button(id)->setFont(m_buttonFont);
 }

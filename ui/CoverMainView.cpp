@@ -19,8 +19,10 @@ namespace {
 // Scale factors from the full-size image to the preview control.
 template <typename Renderer> void SetPreviewScale(Renderer& renderer)
 {
-    renderer.m_dScaleY = renderer.m_nHeight > 0 ? static_cast<double>(renderer.height()) / renderer.m_nHeight : 1.0;
-    renderer.m_dScaleX = renderer.m_nWidth > 0 ? static_cast<double>(renderer.width()) / renderer.m_nWidth : 1.0;
+    renderer.m_dScaleY =
+        renderer.m_nHeight > 0 ? static_cast<double>(renderer.height()) / renderer.m_nHeight : 1.0;
+    renderer.m_dScaleX =
+        renderer.m_nWidth > 0 ? static_cast<double>(renderer.width()) / renderer.m_nWidth : 1.0;
 }
 
 } // namespace

@@ -44,7 +44,8 @@ QString BoxText(const QWidget* pBox)
     if (const auto* line = qobject_cast<const QLineEdit*>(pBox))
         return line->text();
     QString raw = qobject_cast<const QPlainTextEdit*>(pBox)->document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
     return raw;
 }
 

@@ -7,9 +7,11 @@
 
 // Background pictures.
 inline constexpr const char* kPictureFilter =
-    "All (*.jpg; *.jpeg; *.gif; *.bmp; *.png; *.tif; *.tiff; *.ico)|*.jpg; *.jpeg; *.gif; *.bmp; *.png; *.tif; "
+    "All (*.jpg; *.jpeg; *.gif; *.bmp; *.png; *.tif; *.tiff; *.ico)|*.jpg; *.jpeg; *.gif; *.bmp; *.png; "
+    "*.tif; "
     "*.tiff; *.ico|JPEG Images(*.jpg; *.jpeg)|*.jpg;*.jpeg|Gif Images (*.gif)|*.gif|Bitmap Images "
-    "(*.bmp)|*.bmp|PNG Images (*.png)|*.png|Tif Images (*.tif; *.tiff)|*.tif;*.tiff|Icon Images (*.ico)|*.ico|";
+    "(*.bmp)|*.bmp|PNG Images (*.png)|*.png|Tif Images (*.tif; *.tiff)|*.tif;*.tiff|Icon Images "
+    "(*.ico)|*.ico|";
 // Cover files.
 inline constexpr const char* kCoverFileFilter = "Sleevora File (*.slv)|*.slv||";
 

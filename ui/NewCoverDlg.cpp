@@ -107,12 +107,14 @@ QWidget* CNewCoverDlg::CreateControl(const ControlTemplate& control)
         m_pContinue->setText(ToQString(control.text));
         return m_pContinue;
     }
-    if (control.nId == IDC_NEW_COVER_PROMPT || (control.cls == ControlClass::Static && control.nId >= IDC_HEIGHT_LABEL &&
-                                                control.nId <= IDC_FRONT_COVER_LABEL)) {
+    if (control.nId == IDC_NEW_COVER_PROMPT ||
+        (control.cls == ControlClass::Static && control.nId >= IDC_HEIGHT_LABEL &&
+         control.nId <= IDC_FRONT_COVER_LABEL)) {
         auto* label = new CTransparentStatic(this);
         label->SetWindowText(control.text);
         label->setWordWrap(true);
-        label->setAlignment((control.style & SS_RIGHT) ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment((control.style & SS_RIGHT) ? Qt::AlignRight | Qt::AlignTop
+                                                       : Qt::AlignLeft | Qt::AlignTop);
         if (control.nId == IDC_NEW_COVER_PROMPT)
             m_pPrompt = label;
         else
@@ -234,7 +236,9 @@ bool CNewCoverDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
     if (pEvent->type() != QEvent::KeyPress)
         return CDialog::eventFilter(pWatched, pEvent);
     const int key = static_cast<QKeyEvent*>(pEvent)->key();
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
     for (const int id : kChoicesOnScreen) {
         if (step != 0 && pWatched == ChoiceButton(id)) {
             MoveChoiceByArrow(id, step);
@@ -273,8 +277,8 @@ bool CNewCoverDlg::ReadSizes(DWORD* pValues)
         QLineEdit* edit = SizeEdit(kSizeFields[i].nEditId);
         if (ParseSizeTenths(FromQString(edit->text()), &pValues[i]))
             continue;
-        MessageBox(this, std::string("Please enter a valid number in the '") + kSizeFields[i].name + "' box.", "Error",
-                   MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(this, std::string("Please enter a valid number in the '") + kSizeFields[i].name + "' box.",
+                   "Error", MB_OK | MB_ICONEXCLAMATION);
         edit->setFocus();
         return false;
     }

@@ -51,8 +51,12 @@ CTrackListDlg::CTrackListDlg(QWidget* pParent) : CDialog(pParent)
     connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_REMOVE_TRACK)), &QAbstractButton::clicked, this,
             [this] { OnRemoveTrack(); });
     // Tab follows the dialog as it reads: spine text, the grid, then the buttons beside it.
-    QWidget* order[] = {m_pSpineEdit,           m_pGrid, GetDlgItem(IDC_INSERT_TRACK), GetDlgItem(IDC_REMOVE_TRACK),
-                        GetDlgItem(IDOK), GetDlgItem(IDCANCEL)};
+    QWidget* order[] = {m_pSpineEdit,
+                        m_pGrid,
+                        GetDlgItem(IDC_INSERT_TRACK),
+                        GetDlgItem(IDC_REMOVE_TRACK),
+                        GetDlgItem(IDOK),
+                        GetDlgItem(IDCANCEL)};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // F1 anywhere in the dialog, the grid and its edit box included.

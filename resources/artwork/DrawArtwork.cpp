@@ -355,9 +355,11 @@ int main(int argc, char** argv)
     Save(QStringLiteral("icons/188.png"), 32, StartOver);
     Save(QStringLiteral("icons/15.png"), 32, [](QPainter& p) { ApplicationIcon(p, 32); });
     for (const int size : {16, 24, 48, 64, 128, 256})
-        Save(QStringLiteral("icons/sleevora-%1.png").arg(size), size, [size](QPainter& p) { ApplicationIcon(p, size); });
+        Save(QStringLiteral("icons/sleevora-%1.png").arg(size), size,
+             [size](QPainter& p) { ApplicationIcon(p, size); });
     for (const int size : {16, 24, 48, 64, 128, 256})
-        Save(QStringLiteral("icons/cover-file-%1.png").arg(size), size, [size](QPainter& p) { CoverFileIcon(p, size); });
+        Save(QStringLiteral("icons/cover-file-%1.png").arg(size), size,
+             [size](QPainter& p) { CoverFileIcon(p, size); });
     Save(QStringLiteral("bitmaps/155.png"), 69, Logo, false, 64);
     Save(QStringLiteral("bitmaps/205.png"), 32, SaveBitmap, true);
     Save(QStringLiteral("bitmaps/206.png"), 32, LoadBitmap, true);

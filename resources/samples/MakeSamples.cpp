@@ -101,7 +101,8 @@ CoverState NewCover(CoverType type)
 
 bool Save(const CoverState& cover, const QString& folder, const char* name)
 {
-    const CoverSaveResult result = WriteCoverFile((folder + QLatin1Char('/') + QLatin1String(name)).toStdString(), cover);
+    const CoverSaveResult result =
+        WriteCoverFile((folder + QLatin1Char('/') + QLatin1String(name)).toStdString(), cover);
     if (!result.bWritten)
         std::fprintf(stderr, "%s: %s\n", name, result.strError.c_str());
     return result.bWritten;

@@ -1,6 +1,6 @@
 // The program's loop of the New Cover dialog and the main window, driven by scripted answers.
-#include "ConfigFolder.h"
 #include "CoverApp.h"
+#include "ConfigFolder.h"
 #include "CoverMainDlg.h"
 #include "CoverSettings.h"
 #include "CoverState.h"

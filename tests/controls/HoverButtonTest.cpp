@@ -263,7 +263,7 @@ TEST_F(HoverButtonWindow, FocusFromTheKeyboardShowsADottedFrameAndAClickDoesNot)
     EXPECT_EQ(cuePixels(), 0);
     button->setFocus(Qt::OtherFocusReason);
     edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(edit, Qt::Key_Backtab); // back past "Next" ...
+    QTest::keyClick(edit, Qt::Key_Backtab);                        // back past "Next" ...
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); // ... onto the button
     ASSERT_EQ(QApplication::focusWidget(), button);
     EXPECT_EQ(cuePixels(), 49); // every other pixel along the top, and the right side's first

@@ -337,8 +337,9 @@ TEST(CoverStorage, PictureBytesThatWouldCutASectionAreFound)
 TEST(CoverHeaderRead, FontHeightsAndWeightsFromAFileStayWithinWhatAFontCanBe)
 {
     CoverState cover = NewCover();
-    ApplyCoverHeader(Entry("fCoverTextFontHeight", "-2147483648") + Entry("bCoverTextFontHeight", "2147483647") +
-                         Entry("fCoverTextFontWeight", "-7") + Entry("bCoverTextFontWeight", "99999"),
+    ApplyCoverHeader(Entry("fCoverTextFontHeight", "-2147483648") +
+                         Entry("bCoverTextFontHeight", "2147483647") + Entry("fCoverTextFontWeight", "-7") +
+                         Entry("bCoverTextFontWeight", "99999"),
                      cover);
     EXPECT_EQ(cover.fCoverTextFont.lfHeight, -16384);
     EXPECT_EQ(cover.bCoverTextFont.lfHeight, 16384);

@@ -351,9 +351,10 @@ TEST_F(CoverFile, TextsAreSavedInWindows1252WhereTheyFitAndInUtf8WhereTheyDoNot)
 {
     CoverState cover = ResetCover(StandardDVD);
     cover.fCoverText = "Plain ASCII";
-    cover.bCoverText = "Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC" "5";  // é, en dash, euro: all in Windows-1252
-    cover.fCoverTitle = "Caf\xC3\xA9 \xCE\xA9";                    // a Greek omega: not in Windows-1252
-    cover.bCoverTitle = "\xC3\x83\xC2\xA9";                         // "Ã©": its 1252 bytes would read as "é"
+    cover.bCoverText = "Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC"
+                       "5";                     // é, en dash, euro: all in Windows-1252
+    cover.fCoverTitle = "Caf\xC3\xA9 \xCE\xA9"; // a Greek omega: not in Windows-1252
+    cover.bCoverTitle = "\xC3\x83\xC2\xA9";     // "Ã©": its 1252 bytes would read as "é"
     ASSERT_TRUE(WriteCoverFile(Path("texts.slv"), cover).bWritten);
     const std::string bytes = ReadBytes(Path("texts.slv"));
     EXPECT_NE(bytes.find("[fCoverText]=Plain ASCII[END"), std::string::npos);
@@ -369,8 +370,8 @@ TEST_F(CoverFile, TextsAreSavedInWindows1252WhereTheyFitAndInUtf8WhereTheyDoNot)
 
 TEST_F(CoverFile, BordersAndSpineSwitchesKeepTheResetValuesWhateverTheFileSays)
 {
-    WriteBytes(Path("odd.slv"), Entry("covertype", "1") + Entry("fShowBorder", "0") + Entry("bShowBorder", "FALSE") +
-                                    Entry("frontCoverSpinesOn", "TRUE") +
+    WriteBytes(Path("odd.slv"), Entry("covertype", "1") + Entry("fShowBorder", "0") +
+                                    Entry("bShowBorder", "FALSE") + Entry("frontCoverSpinesOn", "TRUE") +
                                     Entry("backCoverSpinesOn", "FALSE") + "[END]");
     const CoverState cover = Load(Path("odd.slv"));
     EXPECT_TRUE(cover.fShowBorder);
@@ -424,8 +425,9 @@ TEST_F(CoverFile, MissingOrMisorderedPictureMarkersLoadWithoutPictures)
     EXPECT_EQ(cover.bImagePath, "");
     EXPECT_EQ(ReadBytes(Folder() + "/tmpback.png"), "");
     EXPECT_EQ(result.damagedPictures, std::vector<CoverSide>{CoverSide::Back});
-    EXPECT_EQ(DamagedPicturesMessage(result), "The back picture of this cover could not be read: the cover file "
-                                              "is damaged or incomplete.\n\nThe rest of the cover was loaded.");
+    EXPECT_EQ(DamagedPicturesMessage(result),
+              "The back picture of this cover could not be read: the cover file "
+              "is damaged or incomplete.\n\nThe rest of the cover was loaded.");
 }
 
 TEST_F(CoverFile, CoverCutOffInsideItsFrontPictureLoadsTheRestAndNamesBothLostPictures)
@@ -445,7 +447,8 @@ TEST_F(CoverFile, CoverCutOffInsideItsFrontPictureLoadsTheRestAndNamesBothLostPi
     EXPECT_EQ(cover.fCoverText, "kept text");
     EXPECT_EQ(cover.fImagePath, "");
     EXPECT_EQ(cover.bImagePath, "");
-    EXPECT_EQ(DamagedPicturesMessage(result).rfind("The front and back pictures of this cover could not be read", 0),
+    EXPECT_EQ(DamagedPicturesMessage(result).rfind(
+                  "The front and back pictures of this cover could not be read", 0),
               0u);
     CoverLoadResult whole_result;
     Load(Path("whole.slv"), &whole_result);
@@ -465,7 +468,8 @@ TEST_F(CoverFile, FilesWithoutACoverAreToldApart)
     // A header that names no kind of case this program has is no cover either.
     for (const char* kind : {"", "0", "6", "-1", "99999999999"}) {
         WriteBytes(Path("kind.slv"), "[BEGIN]" + Entry("covertype", kind) + "[END][IMAGE1][ENDIMAGE1]");
-        EXPECT_EQ(ReadCoverFile(Path("kind.slv"), cover, Folder()).status, CoverLoadStatus::NotACover) << kind;
+        EXPECT_EQ(ReadCoverFile(Path("kind.slv"), cover, Folder()).status, CoverLoadStatus::NotACover)
+            << kind;
     }
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.slv"));
     const CoverLoadResult folder = ReadCoverFile(Path("folder.slv"), cover, Folder());

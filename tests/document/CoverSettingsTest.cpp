@@ -1,5 +1,5 @@
-#include "ConfigFolder.h"
 #include "CoverSettings.h"
+#include "ConfigFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +55,9 @@ TEST(CoverSettings, SavedValuesAreWhatTheNextInstanceHolds)
 TEST(CoverSettings, MissingOrUnreadableValuesKeepTheirDefaults)
 {
     CTemporaryConfigFolder config;
-    { const CCoverSettings create; }
+    {
+        const CCoverSettings create;
+    }
     QFile file(QString::fromStdString(config.SettingsFile()));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[General]\nOption=5\ndwCHF=twelve\ndwCWB=99999999999\n");

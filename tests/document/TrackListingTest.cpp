@@ -33,7 +33,8 @@ TEST(TrackListing, TextWithoutDelimitersHasNoCells)
 
 TEST(TrackListing, WhatStandsBetweenCellsIsIgnored)
 {
-    EXPECT_EQ(DecodeTrackListingCells("noise[DELIM]a[/DELIM] more noise [DELIM]b[/DELIM]\r\n"), (Cells{"a", "b"}));
+    EXPECT_EQ(DecodeTrackListingCells("noise[DELIM]a[/DELIM] more noise [DELIM]b[/DELIM]\r\n"),
+              (Cells{"a", "b"}));
 }
 
 TEST(TrackListing, ACellHoldingAnOpeningMarkerSplitsOnTheNextReading)

@@ -47,7 +47,8 @@ std::string EightRowsWith(const std::vector<std::string>& titles)
 void ChooseColour(CSleevoraUser& user, const QString& html, const char* bothSides)
 {
     user.Click(IDC_CHOOSE_COLOR);
-    ASSERT_TRUE(user.Answer(QStringLiteral("Select Color"), {QStringLiteral("alt+h"), QStringLiteral("ctrl+a")}));
+    ASSERT_TRUE(
+        user.Answer(QStringLiteral("Select Color"), {QStringLiteral("alt+h"), QStringLiteral("ctrl+a")}));
     TypeText(html);
     PressKeys({QStringLiteral("Return")});
     ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Select Color")));
@@ -87,7 +88,8 @@ TEST(RealProgramKinds, EachKindOfCaseOpensOnItsOwnPreviewAndExitsWhenAsked)
         ASSERT_TRUE(user.ChooseNewCover(kind)) << kind;
         const bool dvd = kind == StandardDVD || kind == SlimlineDVD;
         EXPECT_EQ(user.MainWindow().size(), dvd ? QSize(743, 431) : QSize(666, 431)) << kind;
-        EXPECT_TRUE(user.PreviewShows(NewCover(kind), CoverSide::Back, QStringLiteral("kind-%1").arg(kind))) << kind;
+        EXPECT_TRUE(user.PreviewShows(NewCover(kind), CoverSide::Back, QStringLiteral("kind-%1").arg(kind)))
+            << kind;
         EXPECT_TRUE(user.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")})) << kind;
     }
 }
@@ -107,7 +109,8 @@ TEST_F(RealProgram, ColourPictureTrackListingAndFontEachShowInThePreview)
     cover.bImagePath = picture.toStdString();
     ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("picture")));
 
-    TypeTrackListing(user, QStringLiteral("Greatest Hits"), {QStringLiteral("Harbour Lights"), QStringLiteral("Paper Boats")});
+    TypeTrackListing(user, QStringLiteral("Greatest Hits"),
+                     {QStringLiteral("Harbour Lights"), QStringLiteral("Paper Boats")});
     cover.backCoverSpineText = "Greatest Hits";
     cover.bCoverText = EightRowsWith({"Harbour Lights", "Paper Boats"});
     ASSERT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("track-listing")));
@@ -245,5 +248,6 @@ TEST(RealProgramTwoWindows, NeverSwapPicturesAndLeaveNoneBehind)
         EXPECT_TRUE(first.PreviewShows(red, CoverSide::Back, QStringLiteral("first-still-red")));
         EXPECT_TRUE(first.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
     }
-    EXPECT_TRUE(QDir(session.path()).entryList({QStringLiteral("sleevora-pictures-*")}, QDir::Dirs).isEmpty());
+    EXPECT_TRUE(
+        QDir(session.path()).entryList({QStringLiteral("sleevora-pictures-*")}, QDir::Dirs).isEmpty());
 }

@@ -44,9 +44,10 @@ QRect ParseGeometry(const QString& shell)
 CPrivateDisplay::CPrivateDisplay()
 {
     // -displayfd: the server picks a free display itself and writes its number on stdout.
-    m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                            QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
     if (!m_server.waitForStarted(kWaitMs))
         return;
     QByteArray number;
@@ -86,8 +87,8 @@ CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder
     const QString home = m_home.path();
     for (const char* folder : {"config", "data", "cache", "runtime"})
         QDir(home).mkpath(QLatin1String(folder));
-    QFile::setPermissions(home + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                  QFileDevice::ExeOwner);
+    QFile::setPermissions(home + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
@@ -125,7 +126,8 @@ QRect FindWindow(const QString& strTitle, qint64 nProcessId)
     const QString ids = Xdotool(search << QStringLiteral("--name") << pattern);
     QRect largest;
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QRect place = ParseGeometry(Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}));
+        const QRect place =
+            ParseGeometry(Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}));
         if (place.width() * place.height() > largest.width() * largest.height())
             largest = place;
     }
@@ -149,7 +151,8 @@ bool WaitForWindowToClose(const QString& strTitle, int nTimeoutMs)
 // pointer was moved to.
 void MovePointerTo(const QPoint& screenPoint)
 {
-    Xdotool({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())});
+    Xdotool(
+        {QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())});
 }
 
 void ClickAt(const QPoint& screenPoint)
@@ -165,7 +168,8 @@ void PressKeys(const QStringList& keys)
 
 void TypeText(const QString& text)
 {
-    Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("25"), QStringLiteral("--"), text});
+    Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("25"), QStringLiteral("--"),
+             text});
 }
 
 QImage Screenshot()

@@ -49,7 +49,8 @@ int PreviewId(CoverType type, CoverSide side)
 }
 
 // Fills the preview as the main window does, at 96 pixels an inch, and draws it.
-template <typename Renderer, typename Fill> QImage DrawPreview(Renderer& renderer, const QRect& place, Fill fill)
+template <typename Renderer, typename Fill>
+QImage DrawPreview(Renderer& renderer, const QRect& place, Fill fill)
 {
     renderer.resize(place.size());
     fill();

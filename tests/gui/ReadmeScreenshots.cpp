@@ -34,7 +34,8 @@ bool Shoot(const QString& title, const char* name)
 bool LoadSample(CSleevoraUser& user, const char* sample)
 {
     user.Click(IDC_LOAD);
-    const bool chosen = user.ChooseFile(QStringLiteral("Open"), QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(sample));
+    const bool chosen =
+        user.ChooseFile(QStringLiteral("Open"), QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(sample));
     MovePointerTo(QPoint(0, 0)); // no button lit up by the pointer
     return chosen && user.WaitForMainWindow();
 }

@@ -65,8 +65,8 @@ void CSleevoraUser::Click(int nId)
     ClickAt(MainWindow().topLeft() + MainWindowControl(m_kind, nId).center());
 }
 
-testing::AssertionResult CSleevoraUser::ClickInDialog(const QString& strTitle, const DialogTemplate& dialogTemplate,
-                                                      int nId)
+testing::AssertionResult CSleevoraUser::ClickInDialog(const QString& strTitle,
+                                                      const DialogTemplate& dialogTemplate, int nId)
 {
     const QRect dialog = WaitForWindow(strTitle);
     if (dialog.isEmpty())
@@ -86,7 +86,8 @@ testing::AssertionResult CSleevoraUser::Answer(const QString& strTitle, const QS
 testing::AssertionResult CSleevoraUser::ChooseFile(const QString& strTitle, const QString& strPath)
 {
     if (WaitForWindow(strTitle).isEmpty())
-        return testing::AssertionFailure() << "the file dialog \"" << strTitle.toStdString() << "\" did not appear";
+        return testing::AssertionFailure()
+               << "the file dialog \"" << strTitle.toStdString() << "\" did not appear";
     TypeText(strPath);
     PressKeys({QStringLiteral("Return")});
     if (!WaitForWindowToClose(strTitle))
@@ -94,7 +95,8 @@ testing::AssertionResult CSleevoraUser::ChooseFile(const QString& strTitle, cons
     return testing::AssertionSuccess();
 }
 
-testing::AssertionResult CSleevoraUser::PreviewShows(const CoverState& cover, CoverSide side, const QString& strName)
+testing::AssertionResult CSleevoraUser::PreviewShows(const CoverState& cover, CoverSide side,
+                                                     const QString& strName)
 {
     const QImage expected = ExpectedPreview(cover, side);
     const QRect preview = PreviewPlace(m_kind, side);
@@ -110,10 +112,10 @@ testing::AssertionResult CSleevoraUser::PreviewShows(const CoverState& cover, Co
     });
     if (same)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << differing << " pixels of the preview differ from the cover's drawing; see "
-                                       << KeepForInspection(shown, strName + QStringLiteral("-shown")).toStdString()
-                                       << " and "
-                                       << KeepForInspection(expected, strName + QStringLiteral("-expected")).toStdString();
+    return testing::AssertionFailure()
+           << differing << " pixels of the preview differ from the cover's drawing; see "
+           << KeepForInspection(shown, strName + QStringLiteral("-shown")).toStdString() << " and "
+           << KeepForInspection(expected, strName + QStringLiteral("-expected")).toStdString();
 }
 
 testing::AssertionResult CSleevoraUser::ExitAnswering(const QStringList& questionsAndKeys)

@@ -25,7 +25,8 @@ public:
     testing::AssertionResult WaitForMainWindow();
     void Click(int nId);
     // Clicks a control of a dialog built from a template, once the dialog is on screen.
-    testing::AssertionResult ClickInDialog(const QString& strTitle, const DialogTemplate& dialogTemplate, int nId);
+    testing::AssertionResult ClickInDialog(const QString& strTitle, const DialogTemplate& dialogTemplate,
+                                           int nId);
     // Waits for a window, then presses the keys in it.
     testing::AssertionResult Answer(const QString& strTitle, const QStringList& keys);
     // Types a path into the waiting file dialog and confirms it.

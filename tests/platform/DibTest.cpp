@@ -807,6 +807,7 @@ TEST(DibSampleInto, WritesTheSampledPictureIntoItsRectangleOnly)
     EXPECT_EQ(target.pixel(5, 20), 0xFFFFFFFFu);
     // A rectangle reaching outside the target is refused and nothing is written.
     const QImage before = target.copy();
-    EXPECT_FALSE(DibSampleInto(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, source, target, QRect(30, 20, 20, 13)));
+    EXPECT_FALSE(
+        DibSampleInto(dib.Info(), dib.bits.data(), DIB_RGB_COLORS, source, target, QRect(30, 20, 20, 13)));
     EXPECT_EQ(target, before);
 }

@@ -10,7 +10,8 @@
 
 TEST(WinMessageBox, ShowsTheTextTitleButtonsAndIconAsked)
 {
-    CWinMessageBox box(nullptr, "Are you sure you want to close Sleevora?", "Exit", MB_YESNO | MB_ICONQUESTION);
+    CWinMessageBox box(nullptr, "Are you sure you want to close Sleevora?", "Exit",
+                       MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(box.text(), QStringLiteral("Are you sure you want to close Sleevora?"));
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Exit"));
     EXPECT_EQ(box.icon(), QMessageBox::Question);

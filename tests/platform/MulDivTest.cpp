@@ -7,8 +7,8 @@ TEST(MulDiv, RoundsHalfAwayFromZero)
     EXPECT_EQ(MulDiv(3, 1, 2), 2);
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);
     EXPECT_EQ(MulDiv(3, -1, 2), -2);
-    EXPECT_EQ(MulDiv(5, 1, 4), 1);   // 1.25
-    EXPECT_EQ(MulDiv(7, 1, 4), 2);   // 1.75
+    EXPECT_EQ(MulDiv(5, 1, 4), 1); // 1.25
+    EXPECT_EQ(MulDiv(7, 1, 4), 2); // 1.75
     EXPECT_EQ(MulDiv(-7, 1, 4), -2);
     EXPECT_EQ(MulDiv(3, 1, -2), -2); // a negative divisor rounds the same way
 }

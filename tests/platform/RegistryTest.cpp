@@ -1,5 +1,5 @@
-#include "ConfigFolder.h"
 #include "Registry.h"
+#include "ConfigFolder.h"
 #include "RegistryValues.h"
 
 #include <QFile>

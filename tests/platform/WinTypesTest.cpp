@@ -1,5 +1,5 @@
-#include "Rect.h"
 #include "WinTypes.h"
+#include "Rect.h"
 
 #include <cstddef>
 #include <gtest/gtest.h>

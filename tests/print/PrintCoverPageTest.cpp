@@ -92,7 +92,7 @@ TEST_F(PrintedPage, SlimlineCdInsertHasWhiteNotchesOnPaper)
     const int inNotch = left + notchWidth - 20; // over the panel, clear of the fold lines
     EXPECT_EQ(At(page, inNotch, top), kWhite);
     EXPECT_EQ(At(page, inNotch, top + 3), kWhite);
-    EXPECT_EQ(At(page, inNotch, top + 60), 0xFF143C8C); // the insert's colour below the notch
+    EXPECT_EQ(At(page, inNotch, top + 60), 0xFF143C8C);       // the insert's colour below the notch
     EXPECT_EQ(At(page, left + notchWidth + 40, top), kBlack); // the outline goes on past the notch
 }
 

@@ -182,10 +182,12 @@ TEST_F(CoverPictures, APathNamingBothJpgAndPngIsReadAsPng)
 TEST_F(CoverPictures, PicturesAreRecognisedByTheirContentWhateverTheirNames)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("album.png.d"));
-    for (const std::string& path : {WriteSolid(FIF_JPEG, "album.png.d/front.jpg"), WriteSolid(FIF_JPEG, "download.png"),
-                                    WriteSolid(FIF_PNG, "paint.pcx"), WriteSolid(FIF_BMP, "no-extension")}) {
+    for (const std::string& path :
+         {WriteSolid(FIF_JPEG, "album.png.d/front.jpg"), WriteSolid(FIF_JPEG, "download.png"),
+          WriteSolid(FIF_PNG, "paint.pcx"), WriteSolid(FIF_BMP, "no-extension")}) {
         EXPECT_TRUE(CanReadCoverPicture(path)) << path;
-        EXPECT_TRUE(IsNear(Middle(CoverWith(path)), kPictureColour, 8)) << path; // JPEG shifts colours a little
+        EXPECT_TRUE(IsNear(Middle(CoverWith(path)), kPictureColour, 8))
+            << path; // JPEG shifts colours a little
     }
 }
 

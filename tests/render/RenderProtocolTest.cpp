@@ -116,7 +116,8 @@ TEST(PreviewPaint, EveryPaintDrawsTheCoverOfThatMoment)
     for (const COLORREF colour : {RGB(10, 200, 30), RGB(10, 200, 30), RGB(200, 20, 90)}) {
         host.colour = colour;
         const QImage shown = host.preview->grab().toImage();
-        EXPECT_EQ(PixelAt(shown, middle.x(), middle.y()), Rgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+        EXPECT_EQ(PixelAt(shown, middle.x(), middle.y()),
+                  Rgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
     }
     EXPECT_EQ(host.preview->draws, 3);
 }

@@ -10,7 +10,8 @@
 class CTemporaryConfigFolder
 {
 public:
-    CTemporaryConfigFolder() : m_previous(qgetenv("XDG_CONFIG_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    CTemporaryConfigFolder()
+        : m_previous(qgetenv("XDG_CONFIG_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
     {
         qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
     }

@@ -60,7 +60,8 @@ void CScriptedModalHost::AnswerFileDialog(const std::string& strPath)
 
 int CScriptedModalHost::FileDialog(CFileDialog& dialog)
 {
-    m_fileDialogs.push_back({dialog.IsOpenDialog() != 0, dialog.Filters(), dialog.m_strInitialDir, dialog.Parent()});
+    m_fileDialogs.push_back(
+        {dialog.IsOpenDialog() != 0, dialog.Filters(), dialog.m_strInitialDir, dialog.Parent()});
     if (m_fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return IDCANCEL;

@@ -61,7 +61,8 @@ public:
                m_printAnswers.empty() && m_colorAnswers.empty();
     }
 
-    int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(QWidget* pParent, const std::string& text, const std::string& caption,
+                   UINT nType) override;
     int DoModal(CDialog& dialog) override;
     int FileDialog(CFileDialog& dialog) override;
     int PrintDialog(QPrinter& printer, QWidget* pParent) override;

@@ -63,14 +63,16 @@ TEST_F(ExportTool, PdfIsOneA4PageTurnedForTheKindOfCase)
         EXPECT_TRUE(bytes.startsWith("%PDF"));
         const QString text = QString::fromLatin1(bytes);
         EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1) << sample;
-        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ") + QLatin1String(mediaBox))))
+        EXPECT_TRUE(
+            text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ") + QLatin1String(mediaBox))))
             << sample;
     }
 }
 
 TEST_F(ExportTool, PngShowsTheSheetWithTheCoverAtItsPlace)
 {
-    const ExportRun run = Export({Sample("slimline-cd.slv"), Out("sheet.png"), QStringLiteral("--dpi"), QStringLiteral("100")});
+    const ExportRun run =
+        Export({Sample("slimline-cd.slv"), Out("sheet.png"), QStringLiteral("--dpi"), QStringLiteral("100")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage sheet(Out("sheet.png"));
     ASSERT_EQ(sheet.size(), QSize(826, 1169)); // A4 (8.27 × 11.69 inches) at 100 dpi, upright
@@ -104,7 +106,9 @@ TEST_F(ExportTool, BadRequestsSayWhyInOneLineAndWriteNothing)
         EXPECT_FALSE(QFileInfo::exists(Out("a.pdf")));
         EXPECT_FALSE(QFileInfo::exists(Out("a.jpg")));
     }
-    EXPECT_TRUE(OwnLines(Export({Out("notes.slv"), Out("a.pdf")}).err).first().contains(QStringLiteral("not a Sleevora cover")));
+    EXPECT_TRUE(OwnLines(Export({Out("notes.slv"), Out("a.pdf")}).err)
+                    .first()
+                    .contains(QStringLiteral("not a Sleevora cover")));
 }
 
 TEST_F(ExportTool, HelpExplainsTheCommand)

@@ -100,7 +100,8 @@ protected:
         cover.fCoverTextColor = cover.bCoverTextColor = kInk;
         cover.fCoverTextFont.lfWeight = cover.bCoverTextFont.lfWeight = FW_BOLD; // spines stay at 400
         cover.backCoverSpineText = kSpine;
-        const std::string listing = EncodeTrackListing({{"1.", "Harbour Lights", "3:41"}, {"2.", "Coda", "1:09"}});
+        const std::string listing =
+            EncodeTrackListing({{"1.", "Harbour Lights", "3:41"}, {"2.", "Coda", "1:09"}});
         cover.bCoverText = listing;
         cover.fCoverText = listing;
         if (type == StandardDVD || type == SlimlineDVD) {
@@ -151,7 +152,8 @@ protected:
     void ExpectListing(const QImage& sheet, const Piece& piece, int textLeft, int textRight)
     {
         const int top = piece.top + Inches(0.1);
-        const QRect ink = InkBox(sheet, QRect(piece.left + textLeft, top, textRight - textLeft + 2, Inches(0.6)));
+        const QRect ink =
+            InkBox(sheet, QRect(piece.left + textLeft, top, textRight - textLeft + 2, Inches(0.6)));
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_GE(ink.left(), piece.left + textLeft);
         EXPECT_LE(ink.left(), piece.left + textLeft + Ppi() / 30); // a letter's side bearing at most
@@ -197,12 +199,13 @@ TEST_P(ExportedSheet, StandardDvdSpineInTheMiddleAndTextsOnBothPanels)
     const QRect spine = InkBox(sheet, QRect(spineLeft + 2, insert.top + 2, S - 4, insert.Height() - 4));
     ExpectSpineLength(spine, 14, Ppi());
     EXPECT_GE(spine.left(), spineLeft + S / 4); // the text's cell starts a quarter of the spine in
-    const QRect front = InkBox(sheet, QRect(spineLeft + S + 2, insert.top + 2, insert.right - spineLeft - S - 4,
-                                            Inches(0.6)));
+    const QRect front = InkBox(
+        sheet, QRect(spineLeft + S + 2, insert.top + 2, insert.right - spineLeft - S - 4, Inches(0.6)));
     EXPECT_GE(front.left(), insert.left + Inches(5.85));
     EXPECT_LE(front.left(), insert.left + Inches(5.85) + Ppi() / 30);
     EXPECT_GE(front.top(), insert.top + Inches(0.25));
-    const QRect back = InkBox(sheet, QRect(insert.left + 2, insert.top + 2, spineLeft - insert.left - 4, Inches(0.6)));
+    const QRect back =
+        InkBox(sheet, QRect(insert.left + 2, insert.top + 2, spineLeft - insert.left - 4, Inches(0.6)));
     EXPECT_GE(back.left(), insert.left + Inches(0.25));
     EXPECT_LE(back.left(), insert.left + Inches(0.25) + Ppi() / 30);
 }
@@ -219,8 +222,8 @@ TEST_P(ExportedSheet, SlimlineDvdHasItsOwnFrontPanelAndSpineText)
     const QRect spine = InkBox(sheet, QRect(spineLeft + 1, insert.top + 2, S - 2, insert.Height() - 4));
     ExpectSpineLength(spine, 14, Ppi());
     EXPECT_LT(spine.left(), spineLeft + S / 4); // a tenth of the spine in, not a quarter
-    const QRect front = InkBox(sheet, QRect(spineLeft + S + 2, insert.top + 2, insert.right - spineLeft - S - 4,
-                                            Inches(0.6)));
+    const QRect front = InkBox(
+        sheet, QRect(spineLeft + S + 2, insert.top + 2, insert.right - spineLeft - S - 4, Inches(0.6)));
     EXPECT_GE(front.left(), insert.left + Inches(5.64));
     EXPECT_LE(front.left(), insert.left + Inches(5.64) + Ppi() / 30);
 }

@@ -260,7 +260,8 @@ TEST_F(EditCommands, ClosingAChangedCoverAndDecliningToSaveExits)
     host.AnswerMessageBox(IDNO);
     window.close(); // the title bar's close box goes the same way as Exit
     ASSERT_EQ(host.Questions().size(), 2u);
-    EXPECT_EQ(host.Questions()[1].text, "You have made changes to your cover, would you like to save the cover?");
+    EXPECT_EQ(host.Questions()[1].text,
+              "You have made changes to your cover, would you like to save the cover?");
     EXPECT_EQ(host.Questions()[1].caption, "Save");
     EXPECT_EQ(window.result(), IDYES);
     EXPECT_TRUE(host.FileDialogsRun().empty());

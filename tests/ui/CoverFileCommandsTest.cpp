@@ -3,16 +3,16 @@
 #include "ConfigFolder.h"
 #include "CoverFile.h"
 #include "CoverMainDlg.h"
-#include "EditGrid.h"
-#include "GridCellEdit.h"
-#include "TrackListDlg.h"
-#include "TrackListing.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
+#include "EditGrid.h"
+#include "GridCellEdit.h"
 #include "HoverButton.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
 #include "Shell.h"
+#include "TrackListDlg.h"
+#include "TrackListing.h"
 #include "resource.h"
 
 #include <QApplication>
@@ -66,7 +66,10 @@ protected:
         window.show();
         QApplication::processEvents();
     }
-    std::string InFolder(const char* name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string InFolder(const char* name) const
+    {
+        return folder.filePath(QString::fromLatin1(name)).toStdString();
+    }
 
     CTemporaryConfigFolder config;
     QTemporaryDir folder;
@@ -191,8 +194,9 @@ TEST_F(CoverFiles, AFileThatIsNoCoverIsReportedAndTheResetCoverStays)
     RunWindow();
     ASSERT_EQ(host.Questions().size(), 1u);
     EXPECT_EQ(host.Questions()[0].caption, "Invalid File");
-    EXPECT_EQ(host.Questions()[0].text, "Unable to load a cover from the file you specified.\n\nPlease ensure the "
-                                        "file are attempting to load was created using Sleevora.");
+    EXPECT_EQ(host.Questions()[0].text,
+              "Unable to load a cover from the file you specified.\n\nPlease ensure the "
+              "file are attempting to load was created using Sleevora.");
     EXPECT_EQ(host.Questions()[0].nType, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(TheCover().covertype, StandardCD);
     EXPECT_FALSE(TheCover().coverChanged);
@@ -304,8 +308,9 @@ TEST_F(CoverFiles, ACellOfAWindowsMadeListingEditedUnchangedLeavesTheTextAsItWas
 {
     const std::string listing = "[DELIM]1.[/DELIM][DELIM]Caf\xE9 Noir[/DELIM][DELIM]3:10[/DELIM]\n\r"
                                 "[DELIM]2.[/DELIM][DELIM]Na\xEFve[/DELIM][DELIM]4:02[/DELIM]\n\r";
-    WriteAll(InFolder("windows.slv"), QByteArray::fromStdString("[BEGIN][covertype]=1[ENDcovertype][bCoverText]=" +
-                                                                listing + "[ENDbCoverText][END]"));
+    WriteAll(InFolder("windows.slv"),
+             QByteArray::fromStdString("[BEGIN][covertype]=1[ENDcovertype][bCoverText]=" + listing +
+                                       "[ENDbCoverText][END]"));
     window.pendingLoadPath = InFolder("windows.slv");
     RunWindow();
     const std::string loaded = TheCover().bCoverText;
@@ -315,7 +320,7 @@ TEST_F(CoverFiles, ACellOfAWindowsMadeListingEditedUnchangedLeavesTheTextAsItWas
         dialog.Grid()->SetRow(2);
         dialog.Grid()->SetCol(2);
         dialog.Grid()->setFocus();
-        QTest::keyClick(dialog.Grid(), Qt::Key_Return); // open the "Naïve" cell ...
+        QTest::keyClick(dialog.Grid(), Qt::Key_Return);            // open the "Naïve" cell ...
         QTest::keyClick(dialog.Grid()->EditBox(), Qt::Key_Return); // ... and close it unchanged
         QApplication::processEvents();
         dialog.OnOK();

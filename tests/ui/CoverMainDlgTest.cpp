@@ -1,7 +1,7 @@
 // The main window laid out for each kind of case, its views and its painting, run as the
 // program runs it with scripted answers.
-#include "ConfigFolder.h"
 #include "CoverMainDlg.h"
+#include "ConfigFolder.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "DVDCoverButton.h"
@@ -123,7 +123,8 @@ TEST_F(MainWindow, DvdCoverWidensTheWindowAndMovesTheRightColumn)
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
     EXPECT_TRUE(Visible(IDC_DVD_PREVIEW));
     EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
-    EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(), window.GetDlgItem(IDC_DVD_PREVIEW)->geometry());
+    EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(),
+              window.GetDlgItem(IDC_DVD_PREVIEW)->geometry());
     // The DVD cover button only presses itself again.
     QTest::mouseClick(window.Button(IDC_VIEW_BACK), Qt::LeftButton);
     EXPECT_TRUE(window.Button(IDC_VIEW_BACK)->GetCheckState());

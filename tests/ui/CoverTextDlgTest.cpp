@@ -100,9 +100,13 @@ TEST_F(CoverTextDialog, OkUnchangedHandsBackTheFiveStringsAsTheyCame)
 // Texts the user did not touch come back byte for byte, whatever their line breaks or spaces.
 TEST_F(CoverTextDialog, UntouchedTextsComeBackByteForByteAndEditedOnesKeepTheirSpaces)
 {
-    const std::string odd[] = {"a\n\rb", "one\rtwo", "no\xC2\xA0" "break", "x\r\n\ry\n"};
+    const std::string odd[] = {"a\n\rb", "one\rtwo",
+                               "no\xC2\xA0"
+                               "break",
+                               "x\r\n\ry\n"};
     for (const std::string& text : odd) {
-        dialog.m_strSpine = dialog.m_strFrontTitle = dialog.m_strBackTitle = "no\xC2\xA0" "break";
+        dialog.m_strSpine = dialog.m_strFrontTitle = dialog.m_strBackTitle = "no\xC2\xA0"
+                                                                             "break";
         dialog.m_strFrontText = dialog.m_strBackText = text;
         host.AnswerDialog([](CDialog& shown) {
             static_cast<CCoverTextDlg&>(shown).OnOkButton();
@@ -111,13 +115,18 @@ TEST_F(CoverTextDialog, UntouchedTextsComeBackByteForByteAndEditedOnesKeepTheirS
         ASSERT_EQ(dialog.DoModal(), IDOK);
         EXPECT_EQ(dialog.m_strFrontText, text);
         EXPECT_EQ(dialog.m_strBackText, text);
-        EXPECT_EQ(dialog.m_strSpine, "no\xC2\xA0" "break");
-        EXPECT_EQ(dialog.m_strBackTitle, "no\xC2\xA0" "break");
+        EXPECT_EQ(dialog.m_strSpine, "no\xC2\xA0"
+                                     "break");
+        EXPECT_EQ(dialog.m_strBackTitle, "no\xC2\xA0"
+                                         "break");
     }
     Open();
-    Text(IDC_FRONT_TEXT)->setPlainText(QString::fromUtf8("Vol.\xC2\xA0" "2\nDisc 1"));
+    Text(IDC_FRONT_TEXT)
+        ->setPlainText(QString::fromUtf8("Vol.\xC2\xA0"
+                                         "2\nDisc 1"));
     QTest::mouseClick(Button(IDC_COVER_TEXT_OK), Qt::LeftButton);
-    EXPECT_EQ(dialog.m_strFrontText, "Vol.\xC2\xA0" "2\r\nDisc 1"); // the non-breaking space stays one
+    EXPECT_EQ(dialog.m_strFrontText, "Vol.\xC2\xA0"
+                                     "2\r\nDisc 1"); // the non-breaking space stays one
 }
 
 TEST_F(CoverTextDialog, LinesTypedInTheTextBoxesComeBackWithCrLf)

@@ -1,9 +1,9 @@
 // The New Cover dialog, run as the program runs it with scripted answers to its questions.
+#include "NewCoverDlg.h"
 #include "ConfigFolder.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "HoverButton.h"
-#include "NewCoverDlg.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
 #include "resource.h"
@@ -52,13 +52,15 @@ protected:
 TEST(SizeText, ConvertsCentimetresToTenthsDroppingFurtherDecimals)
 {
     DWORD tenths = 0;
-    const std::pair<const char*, DWORD> good[] = {{"12", 120}, {"12.", 120}, {"12.5", 125}, {"12.55", 125},
-                                                   {".5", 5},   {"", 0},     {"0.1", 1},    {"4294967.2", 42949672}};
+    const std::pair<const char*, DWORD> good[] = {
+        {"12", 120}, {"12.", 120}, {"12.5", 125}, {"12.55", 125},
+        {".5", 5},   {"", 0},      {"0.1", 1},    {"4294967.2", 42949672}};
     for (const auto& [text, expected] : good) {
         ASSERT_TRUE(ParseSizeTenths(text, &tenths)) << text;
         EXPECT_EQ(tenths, expected) << text;
     }
-    for (const char* bad : {"1.2.3", "12,5", "-5", " 12", "12 ", "12cm", "99999999999999999999", "429496729.6"})
+    for (const char* bad :
+         {"1.2.3", "12,5", "-5", " 12", "12 ", "12cm", "99999999999999999999", "429496729.6"})
         EXPECT_FALSE(ParseSizeTenths(bad, &tenths)) << bad;
 }
 
@@ -81,7 +83,8 @@ TEST_F(NewCoverDialog, AStoredKindThatIsNoChoiceChecksNothingAndContinueStoresSt
 {
     StoreSettings(6);
     Open();
-    for (const int id : {IDC_STANDARD_CD, IDC_STANDARD_DVD, IDC_OTHER_SIZE, IDC_SLIMLINE_CD, IDC_SLIMLINE_DVD}) {
+    for (const int id :
+         {IDC_STANDARD_CD, IDC_STANDARD_DVD, IDC_OTHER_SIZE, IDC_SLIMLINE_CD, IDC_SLIMLINE_DVD}) {
         EXPECT_FALSE(Checked(id)) << id;
         EXPECT_FALSE(Bold(id)) << id;
     }

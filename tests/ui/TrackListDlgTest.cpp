@@ -157,7 +157,8 @@ TEST_F(TrackListDialog, ATextWithoutCellsOpensWithOneEmptyRowThatInsertTrackGrow
 TEST_F(TrackListDialog, ListingMarkersTypedIntoACellAreLeftOutAndTheRestKept)
 {
     Open(Numbered(1));
-    const char* typed[] = {"[DELIM]Intro", "Live [/DELIM] mix", "a[DELIM]b", "Outro[/DELIM]", "x[DE[DELIM]LIM]y"};
+    const char* typed[] = {"[DELIM]Intro", "Live [/DELIM] mix", "a[DELIM]b", "Outro[/DELIM]",
+                           "x[DE[DELIM]LIM]y"};
     const char* kept[] = {"Intro", "Live  mix", "ab", "Outro", "xy"};
     for (size_t i = 0; i < std::size(typed); ++i) {
         ClickCell(1, 2);
@@ -296,7 +297,7 @@ TEST_F(TrackListDialog, OpensReadyForTypingTheSpineOrTheFirstTitle)
     QTest::keyClick(&Grid(), 'H');
     ASSERT_TRUE(Grid().IsEditing());
     QTest::keyClicks(QApplication::focusWidget(), "arbour"); // the keys that follow reach the editor
-    EXPECT_EQ(EditBox().text(), QStringLiteral("Harbour")); // the first key started the edit, none was lost
+    EXPECT_EQ(EditBox().text(), QStringLiteral("Harbour"));  // the first key started the edit, none was lost
     QTest::keyClick(&EditBox(), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(Cell(1, 2), "Harbour");
@@ -345,7 +346,8 @@ TEST_F(TrackListDialog, ClickingTheGridOutsideTheCellsKeepsTheEditOpen)
     // The grid holds the focus, so no Enter was posted; OK still stores the edit first.
     Click(IDOK);
     EXPECT_EQ(Column(2), (Strings{"Half typed", "Track 2"}));
-    EXPECT_EQ(dialog.m_strListing, EncodeTrackListing({{"1.", "Half typed", "1:00"}, {"2.", "Track 2", "2:00"}}));
+    EXPECT_EQ(dialog.m_strListing,
+              EncodeTrackListing({{"1.", "Half typed", "1:00"}, {"2.", "Track 2", "2:00"}}));
 }
 
 TEST_F(TrackListDialog, InsertAndRemoveStoreAnOpenEditFirstWhateverHasTheFocus)

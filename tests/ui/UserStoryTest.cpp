@@ -3,8 +3,8 @@
 #include "ConfigFolder.h"
 #include "CoverExport.h"
 #include "CoverGeometry.h"
-#include "CoverPrint.h"
 #include "CoverMainDlg.h"
+#include "CoverPrint.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "CoverTextDlg.h"
@@ -55,10 +55,10 @@ void ExpectSameSavedFields(const CoverState& a, const CoverState& b)
 QImage RasterisePdf(const QString& pdf, int nDpi)
 {
     const QString prefix = pdf + QStringLiteral("-page");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(nDpi), QStringLiteral("-png"),
-                                                    QStringLiteral("-singlefile"), QStringLiteral("-aa"),
-                                                    QStringLiteral("no"), QStringLiteral("-aaVector"),
-                                                    QStringLiteral("no"), pdf, prefix});
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QString::number(nDpi), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), QStringLiteral("-aa"), QStringLiteral("no"),
+                       QStringLiteral("-aaVector"), QStringLiteral("no"), pdf, prefix});
     return QImage(prefix + QStringLiteral(".png"));
 }
 
@@ -116,7 +116,8 @@ protected:
         } else {
             host.AnswerDialog([](CDialog& dialog) {
                 auto& listing = dynamic_cast<CTrackListDlg&>(dialog);
-                listing.m_strListing = EncodeTrackListing({{"1.", "Harbour Lights", "3:41"}, {"2.", "Coda", "1:09"}});
+                listing.m_strListing =
+                    EncodeTrackListing({{"1.", "Harbour Lights", "3:41"}, {"2.", "Coda", "1:09"}});
                 listing.m_strSpine = "HARBOUR LIGHTS";
                 return IDOK;
             });
