@@ -14,6 +14,7 @@ packages=(
     fp-utils xchm xdg-utils
     desktop-file-utils appstream dpkg-dev
     xvfb xdotool poppler-utils
+    clang-format
 )
 
 missing=()
