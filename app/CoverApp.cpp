@@ -1,6 +1,8 @@
 #include "CoverApp.h"
 
+#include "CoverFile.h"
 #include "CoverMainDlg.h"
+#include "ModalHost.h"
 #include "NewCoverDlg.h"
 
 #include <FreeImage.h>
@@ -9,21 +11,56 @@ BOOL CCoverApp::InitInstance()
 {
     FreeImage_Initialise(FALSE);
     // IDOK from the main window asks for a new cover; anything else (IDYES on closing) ends the program.
-    while (RunOnePass() == IDOK) {
-    }
+    bool askForKind = !CanOpenAtStart();
+    while (RunOnePass(askForKind) == IDOK)
+        askForKind = true;
     FreeImage_DeInitialise();
     return FALSE;
 }
 
 // One pass: the New Cover dialog, whose choice travels through the settings, then one
-// main window, run again for as long as it ends with a cover file waiting to be loaded.
-int CCoverApp::RunOnePass()
+// main window, run again for as long as it ends with a cover file waiting to be loaded. A
+// cover opened at start skips the question: the main window opens with it.
+int CCoverApp::RunOnePass(bool bAskForKind)
 {
     CNewCoverDlg newCover;
-    newCover.DoModal();
+    if (bAskForKind)
+        newCover.DoModal();
     CCoverMainDlg mainWindow;
+    if (!bAskForKind)
+        mainWindow.pendingLoadPath = m_strOpenPath;
+    return RunMainWindow(mainWindow);
+}
+
+int CCoverApp::RunMainWindow(CCoverMainDlg& mainWindow)
+{
     int result = mainWindow.DoModal();
     while (!mainWindow.pendingLoadPath.empty())
         result = mainWindow.DoModal();
     return result;
+}
+
+// The cover given at start is checked before any window opens: one that cannot be read is
+// reported, and the program starts as it does without one.
+bool CCoverApp::CanOpenAtStart()
+{
+    if (m_strOpenPath.empty())
+        return false;
+    std::string bytes;
+    const CoverLoadResult check = ReadCoverFileBytes(m_strOpenPath, bytes);
+    switch (check.status) {
+    case CoverLoadStatus::Loaded:
+        return true;
+    case CoverLoadStatus::Missing:
+        MessageBox(nullptr, "The cover file \"" + m_strOpenPath + "\" does not exist.", kCoverFileErrorTitle,
+                   MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case CoverLoadStatus::NotACover:
+        MessageBox(nullptr, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case CoverLoadStatus::Unreadable:
+        MessageBox(nullptr, check.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        break;
+    }
+    return false;
 }

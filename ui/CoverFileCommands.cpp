@@ -7,6 +7,7 @@
 #include "FileDialogEx.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
+#include "RecentFiles.h"
 #include "Shell.h"
 #include "resource.h"
 
@@ -78,6 +79,7 @@ void CCoverMainDlg::SaveCoverFile()
     }
     cover.coverChanged = false;
     cover.saveCancelled = false;
+    AddRecentFile(path, kCoverMimeType);
     if (!result.strWarning.empty())
         MessageBox(this, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -94,17 +96,29 @@ void CCoverMainDlg::ChooseCoverFile()
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK)
         return;
-    const std::string path = WithCoverExtension(dialog.GetPathName());
+    OpenChosenCover(WithCoverExtension(dialog.GetPathName()));
+}
+
+// A cover the user picked (in the Load dialog, from the recent covers, by dropping it): once
+// it has been read and checked, the window ends and runs again to load it.
+void CCoverMainDlg::OpenChosenCover(const std::string& strPath)
+{
     std::string bytes;
-    const CoverLoadResult check = ReadCoverFileBytes(path, bytes);
+    const CoverLoadResult check = ReadCoverFileBytes(strPath, bytes);
     if (check.status != CoverLoadStatus::Loaded) {
         ReportUnloadableCover(check);
         return;
     }
-    cover.coverChanged = false;
-    pendingLoadPath = path;
+    TheCover().coverChanged = false;
+    pendingLoadPath = strPath;
     m_pendingLoadBytes = std::move(bytes);
     EndDialog(IDOK);
+}
+
+void CCoverMainDlg::OpenCoverAskingFirst(const std::string& strPath)
+{
+    if (ConfirmSaveChanges())
+        OpenChosenCover(strPath);
 }
 
 void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result)
@@ -131,6 +145,7 @@ void CCoverMainDlg::LoadCoverFile()
     CCoverSettings settings;
     settings.m_dwOption = static_cast<DWORD>(cover.covertype);
     settings.SaveValues();
+    AddRecentFile(pendingLoadPath, kCoverMimeType);
     m_pExtend->SetCheckState(cover.bFrontPrintOverSpines, true);
     m_pExtend->SetCheckState(cover.bBackPrintOverSpines, true);
     m_pExtend->AssignIcon(m_pExtend->GetCheckState() ? IDI_CHECKED : IDI_UNCHECKED);

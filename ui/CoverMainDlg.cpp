@@ -69,6 +69,7 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
     connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
     connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
     connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
+    setAcceptDrops(true);
     for (CCoverButton* preview :
          std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
         connect(preview, &CCoverButton::FillRequested, this, [this, preview] { FillPreview(preview); });
@@ -206,15 +207,6 @@ void CCoverMainDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     CDialog::keyPressEvent(event);
-}
-
-// The desktops here have no system menu to extend; the About item is on the window's own
-// context menu instead.
-void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
-    menu.exec(event->globalPos());
 }
 
 void CCoverMainDlg::OnSysCommand(UINT nId)

@@ -11,6 +11,9 @@
 #include <QFont>
 #include <optional>
 #include <string>
+#include <vector>
+
+class QMimeData;
 
 struct CoverLoadResult;
 class CHoverButton;
@@ -24,6 +27,9 @@ class CSlimlineCoverButton;
 // with the saved pictures' extensions): private to this running program and removed when
 // it ends. Empty when no such folder could be made.
 std::string ExtractedPictureFolder();
+
+// The type of cover files, as the desktop knows them.
+extern const char* const kCoverMimeType; // "application/x-sleevora-cover"
 
 class CCoverMainDlg : public CDialog
 {
@@ -43,6 +49,10 @@ public:
     void SaveCoverFile();
     void ChooseCoverFile();
     bool ConfirmSaveChanges();
+    // Opens a cover as Load does, after the save prompt: from the recent covers, or dropped.
+    void OpenCoverAskingFirst(const std::string& strPath);
+    // The covers saved and opened last, newest first, at most eight, all still there.
+    std::vector<std::string> RecentCovers() const;
     // Prints the cover on one sheet at real size.
     void OnPrint();
 
@@ -72,6 +82,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Initialisation, in the order the window runs it.
@@ -93,12 +106,21 @@ private:
     void ShowImageButtonFor(const std::string& strImagePath);
 
     void LoadCoverFile();
+    void OpenChosenCover(const std::string& strPath);
     void ReportUnloadableCover(const CoverLoadResult& result);
     void OnStartOver();
     void RedrawPreview();
     void EditDvdTexts();
     void EditTrackListing();
     void OnHelp();
+    enum class DroppedFile
+    {
+        None,
+        Cover,
+        Picture
+    };
+    DroppedFile KindOfDrop(const QMimeData* pData, const QPoint& at, std::string* pPath) const;
+    QWidget* VisiblePreview() const;
 
     CHoverButton* m_pExtend = nullptr;
     CHoverButton* m_pViewFront = nullptr;
@@ -111,6 +133,8 @@ private:
     CSlimlineCoverButton* m_pSlimline = nullptr;
     // The bytes of the cover file waiting in pendingLoadPath, read and checked when it was chosen.
     std::optional<std::string> m_pendingLoadBytes;
+    // The file a drag last carried, and whether it holds a cover.
+    mutable std::pair<std::string, bool> m_dropChecked;
     QFont m_linkFont;
     QFont m_regularLinkFont;
     QFont m_buttonFont;

@@ -251,3 +251,36 @@ TEST(RealProgramTwoWindows, NeverSwapPicturesAndLeaveNoneBehind)
     EXPECT_TRUE(
         QDir(session.path()).entryList({QStringLiteral("sleevora-pictures-*")}, QDir::Dirs).isEmpty());
 }
+
+// As a file manager starts it: the cover given opens straight in its window; a file that is
+// no cover, or is not there, is reported and the program starts as usual.
+TEST(RealProgramStart, OpensTheCoverItIsGivenOrSaysWhyNot)
+{
+    QTemporaryDir files;
+    CoverState dvd = NewCover(StandardDVD);
+    dvd.bBGColor = RGB(20, 90, 160);
+    dvd.fCoverTitle = "Opened From The File Manager";
+    const QString cover = files.filePath(QStringLiteral("double-clicked.slv"));
+    ASSERT_TRUE(WriteCoverFile(cover.toStdString(), dvd).bWritten);
+    {
+        CSleevoraUser user({cover});
+        ASSERT_TRUE(user.WaitForMainWindow());
+        EXPECT_TRUE(FindWindow(QStringLiteral("Create A New Cover")).isEmpty());
+        user.m_storedKind = StandardDVD;
+        user.SetKind(StandardDVD);
+        EXPECT_TRUE(user.PreviewShows(dvd, CoverSide::Back, QStringLiteral("opened-at-start")));
+        EXPECT_TRUE(user.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
+    }
+    const QString notACover = files.filePath(QStringLiteral("photo.slv"));
+    QImage(4, 4, QImage::Format_RGB32).save(notACover, "PNG");
+    const std::pair<QString, QString> refused[] = {
+        {notACover, QStringLiteral("Invalid File")},
+        {files.filePath(QStringLiteral("gone.slv")), QStringLiteral("Error")}};
+    for (const auto& [file, message] : refused) {
+        CSleevoraUser user({file});
+        ASSERT_TRUE(user.Answer(message, {QStringLiteral("Return")})) << file.toStdString();
+        ASSERT_TRUE(user.ChooseNewCover(StandardCD)) << file.toStdString(); // then the usual start
+        EXPECT_TRUE(
+            user.PreviewShows(NewCover(StandardCD), CoverSide::Back, QStringLiteral("started-usually")));
+    }
+}

@@ -16,6 +16,8 @@ public:
 
     CProgram& Program() { return m_program; }
     CoverType Kind() const { return m_kind; }
+    // The kind of cover the main window shows, when it came by another way than New Cover.
+    void SetKind(CoverType kind) { m_kind = kind; }
     // The main window on screen, found again whenever it may have moved or reopened.
     QRect MainWindow();
 

@@ -6,6 +6,7 @@
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "EditGrid.h"
+#include "FlatButton.h"
 #include "GridCellEdit.h"
 #include "HoverButton.h"
 #include "Resources.h"
@@ -17,11 +18,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -328,4 +334,55 @@ TEST_F(CoverFiles, ACellOfAWindowsMadeListingEditedUnchangedLeavesTheTextAsItWas
     });
     window.OnEditTexts();
     EXPECT_EQ(TheCover().bCoverText, loaded);
+}
+
+// Files dragged onto the window, with the MIME data a file manager gives a drag.
+class DroppedFiles : public CoverFiles
+{
+protected:
+    bool Drop(const QString& path, const QPoint& at)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        return drop.isAccepted();
+    }
+    QPoint OnThePreview() const { return window.CdBackPreview()->geometry().center(); }
+};
+
+TEST_F(DroppedFiles, APictureOnThePreviewBecomesTheBackgroundOfTheSideInView)
+{
+    const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
+    QImage(8, 8, QImage::Format_RGB32).save(picture, "PNG");
+    EXPECT_FALSE(Drop(picture, QPoint(5, 5))); // beside the preview: not taken
+    EXPECT_TRUE(TheCover().bImagePath.empty());
+    EXPECT_TRUE(Drop(picture, OnThePreview()));
+    EXPECT_EQ(QString::fromStdString(TheCover().bImagePath), picture);
+    EXPECT_TRUE(TheCover().coverChanged);
+    EXPECT_TRUE(window.Button(IDC_CLEAR_IMAGE)->isVisible());
+
+    WriteAll(InFolder("notes.txt"), "just some words");
+    EXPECT_FALSE(
+        Drop(folder.filePath(QStringLiteral("notes.txt")), OnThePreview())); // neither picture nor cover
+}
+
+TEST_F(DroppedFiles, ACoverDroppedAnywhereLoadsAfterTheSavePromptAndIsRecentFromThenOn)
+{
+    TheCover().bCoverText = "the cover to keep";
+    host.AnswerFileDialog(InFolder("kept.slv"));
+    window.SaveCoverFile(); // saved covers are recent covers
+    TheCover().coverChanged = true;
+    host.AnswerMessageBox(IDNO); // do not save the changes first
+    EXPECT_TRUE(Drop(folder.filePath(QStringLiteral("kept.slv")), QPoint(5, 5)));
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Save");
+    EXPECT_EQ(window.pendingLoadPath, InFolder("kept.slv"));
+    RunWindow();
+    EXPECT_EQ(TheCover().bCoverText, "the cover to keep");
+    EXPECT_EQ(window.RecentCovers(), std::vector<std::string>{InFolder("kept.slv")});
 }
