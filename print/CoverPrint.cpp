@@ -17,9 +17,6 @@ constexpr DWORD kCustomHeightFront = 119;
 constexpr DWORD kCustomWidthBack = 151;
 constexpr DWORD kCustomHeightBack = 118;
 
-// Qt's PDF page margins, the sheet's margins wherever the page goes.
-constexpr double kSheetMarginPoints = 10.0;
-
 CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeight)
 {
     return CRect(Pixels(nPpi, dLeft), Pixels(nPpi, dTop), PixelEdge(nPpi, dLeft, dWidth),
@@ -50,14 +47,6 @@ struct PageRenderers
 bool HasPrintedLayout(CoverType type)
 {
     return type == StandardCD || type == StandardDVD || type == SlimlineCD || type == SlimlineDVD;
-}
-
-QPageLayout CoverSheetLayout(CoverType type)
-{
-    const bool across = type == StandardDVD || type == SlimlineDVD;
-    const QMarginsF margins(kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints);
-    return QPageLayout(QPageSize(QPageSize::A4), across ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       margins, QPageLayout::Point);
 }
 
 void PrepareCoverPrinter(QPrinter& printer, CoverType type)
@@ -111,10 +100,18 @@ void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi)
     }
 }
 
-void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi)
+void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement,
+                   const PrintCalibration& calibration)
 {
-    CDC dc;
-    dc.AttachPainter(&painter);
-    dc.SetPrinting(true);
-    PrintCoverPage(&dc, cover, nFontDpi);
+    const int dpi = painter.device()->logicalDpiX();
+    painter.save();
+    ApplyCalibration(painter, calibration, dpi);
+    ApplyPlacement(painter, placement, dpi);
+    {
+        CDC dc;
+        dc.AttachPainter(&painter);
+        dc.SetPrinting(true);
+        PrintCoverPage(&dc, cover, nFontDpi);
+    }
+    painter.restore();
 }

@@ -6,10 +6,9 @@
 #pragma once
 
 #include "CoverGeometry.h"
+#include "CoverSheet.h"
 #include "CoverState.h"
 #include "DC.h"
-
-#include <QPageLayout>
 
 class QPainter;
 class QPrinter;
@@ -17,9 +16,6 @@ class QPrinter;
 // Whether a kind of case has a printed layout; a custom size and unknown kinds have none.
 bool HasPrintedLayout(CoverType type);
 
-// The sheet: A4, across for the DVD inserts and upright for the others, with the margins of
-// a PDF page. Positions count from the corner of the printable area inside the margins.
-QPageLayout CoverSheetLayout(CoverType type);
 // Readies a printer for a cover: the sheet and the document name "Cover".
 void PrepareCoverPrinter(QPrinter& printer, CoverType type);
 
@@ -40,5 +36,6 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
 // size on paper.
 void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi);
 // The same through a painter already active on the page, whose origin is the printable
-// area's corner.
-void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi);
+// area's corner: placed on the sheet and corrected for the printer as given.
+void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement = {},
+                   const PrintCalibration& calibration = {});

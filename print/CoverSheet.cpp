@@ -1,0 +1,113 @@
+#include "CoverSheet.h"
+
+#include "CoverGeometry.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Qt's PDF page margins, the sheet's margins wherever the page goes.
+constexpr double kSheetMarginPoints = 10.0;
+// A hair of slack when comparing inches, for sizes converted from points and millimetres.
+constexpr double kSlackInches = 0.001;
+
+QPageLayout::Orientation OrientationFor(CoverType type)
+{
+    return type == StandardDVD || type == SlimlineDVD ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+QRectF PieceBox(double dLeft, double dTop, double dWidth, double dHeight)
+{
+    return QRectF(dLeft, dTop, dWidth, dHeight);
+}
+
+} // namespace
+
+QPageSize::PageSizeId PageSizeOf(SheetPaper paper)
+{
+    switch (paper) {
+    case SheetPaper::Letter:
+        return QPageSize::Letter;
+    case SheetPaper::Legal:
+        return QPageSize::Legal;
+    default:
+        return QPageSize::A4;
+    }
+}
+
+QPageLayout CoverSheetLayout(CoverType type, SheetPaper paper)
+{
+    const QMarginsF margins(kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints, kSheetMarginPoints);
+    return QPageLayout(QPageSize(PageSizeOf(paper)), OrientationFor(type), margins, QPageLayout::Point);
+}
+
+QRectF CoverLayoutBox(CoverType type)
+{
+    CoverGeometry geometry;
+    geometry.SetForCoverType(type, 121, 119, 151, 118);
+    QRectF box = PieceBox(geometry.dBackLeft, geometry.dBackTop, geometry.dBackWidth, geometry.dBackHeight);
+    if (type == StandardCD)
+        box |= PieceBox(geometry.dFrontLeft, geometry.dFrontTop, geometry.dFrontWidth, geometry.dFrontHeight);
+    return box;
+}
+
+CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet)
+{
+    const QRectF box = CoverLayoutBox(type);
+    const QRectF printable = sheet.paintRect(QPageLayout::Inch);
+    const QRectF full = sheet.fullRect(QPageLayout::Inch);
+    CoverPlacement placement;
+    if (sheet.pageSize().id() != QPageSize::A4) {
+        // Centred on the sheet, as the offset from the fixed places inside the printable area.
+        const QPointF centred((full.width() - box.width()) / 2, (full.height() - box.height()) / 2);
+        placement.offset = centred - printable.topLeft() - box.topLeft();
+    }
+    const QRectF placed = box.translated(printable.topLeft() + placement.offset);
+    placement.bFits = placed.left() >= printable.left() - kSlackInches &&
+                      placed.top() >= printable.top() - kSlackInches &&
+                      placed.right() <= printable.right() + kSlackInches &&
+                      placed.bottom() <= printable.bottom() + kSlackInches;
+    return placement;
+}
+
+std::string DescribeSheet(const QPageLayout& sheet)
+{
+    const std::string paper = sheet.pageSize().name().toStdString();
+    return paper + " paper " + (sheet.orientation() == QPageLayout::Landscape ? "across" : "upright");
+}
+
+std::string CoverDoesNotFitMessage(CoverType type, const QPageLayout& sheet)
+{
+    const QRectF box = CoverLayoutBox(type);
+    const QRectF printable = sheet.paintRect(QPageLayout::Inch);
+    char sizes[160];
+    std::snprintf(sizes, sizeof sizes, "it needs %.2f x %.2f inches, and the printer prints %.2f x %.2f inches there",
+                  box.width(), box.height(), printable.width(), printable.height());
+    std::string fitting;
+    for (const SheetPaper paper : {SheetPaper::A4, SheetPaper::Letter, SheetPaper::Legal}) {
+        for (const QPageLayout::Orientation orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+            const QPageLayout candidate(QPageSize(PageSizeOf(paper)), orientation, sheet.margins(), sheet.units());
+            if (!PlaceCoverOnSheet(type, candidate).bFits)
+                continue;
+            fitting += (fitting.empty() ? "" : ", ") + DescribeSheet(candidate);
+        }
+    }
+    std::string message = "The cover does not fit on " + DescribeSheet(sheet) + ": " + sizes + ".";
+    if (!fitting.empty())
+        message += "\n\nIt fits on " + fitting + ". Choose one of them and print again.";
+    return message;
+}
+
+void ApplyCalibration(QPainter& painter, const PrintCalibration& calibration, int nDpi)
+{
+    if (calibration.IsIdentity())
+        return;
+    painter.translate(std::round(calibration.dOffsetXMm / 25.4 * nDpi), std::round(calibration.dOffsetYMm / 25.4 * nDpi));
+    painter.scale(calibration.dScaleX, calibration.dScaleY);
+}
+
+void ApplyPlacement(QPainter& painter, const CoverPlacement& placement, int nDpi)
+{
+    painter.translate(std::round(placement.offset.x() * nDpi), std::round(placement.offset.y() * nDpi));
+}

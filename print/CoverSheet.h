@@ -1,0 +1,60 @@
+// Where a cover's pieces go on the sheet the user prints on, and the correction for a
+// printer that is off. On A4 the pieces keep their fixed places from the printable corner;
+// on any other paper the whole layout is centred on the sheet. A layout that does not fit
+// the printable area is not printed cut off: the caller says which papers would take it.
+#pragma once
+
+#include "CoverState.h"
+
+#include <QPageLayout>
+#include <QPointF>
+#include <QRectF>
+#include <string>
+
+class QPainter;
+
+// The papers the export offers by name.
+enum class SheetPaper
+{
+    A4,
+    Letter,
+    Legal
+};
+QPageSize::PageSizeId PageSizeOf(SheetPaper paper);
+
+// The sheet for a kind of case on a paper: across for the DVD inserts and upright for the
+// others, with the margins of a PDF page.
+QPageLayout CoverSheetLayout(CoverType type, SheetPaper paper = SheetPaper::A4);
+
+// The box around all of a kind's pieces, in inches from the printable corner at their
+// fixed places.
+QRectF CoverLayoutBox(CoverType type);
+
+struct CoverPlacement
+{
+    bool bFits = true;
+    QPointF offset; // inches added to every fixed place: zero on A4
+};
+CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet);
+
+// "Letter paper across" and the like, and the message for a sheet the cover does not fit,
+// naming the papers and orientations (of A4, Letter and Legal, with the sheet's margins)
+// that would take it.
+std::string DescribeSheet(const QPageLayout& sheet);
+std::string CoverDoesNotFitMessage(CoverType type, const QPageLayout& sheet);
+
+// How far a printer is off: the print is moved by the offsets and stretched by the scales,
+// from the printable corner. The default changes nothing.
+struct PrintCalibration
+{
+    double dOffsetXMm = 0.0;
+    double dOffsetYMm = 0.0;
+    double dScaleX = 1.0;
+    double dScaleY = 1.0;
+
+    bool IsIdentity() const { return dOffsetXMm == 0 && dOffsetYMm == 0 && dScaleX == 1 && dScaleY == 1; }
+};
+// Moves and stretches the painter's page for a calibration, at the device's resolution.
+// The moves are whole device pixels, so an uncorrected print stays pixel for pixel.
+void ApplyCalibration(QPainter& painter, const PrintCalibration& calibration, int nDpi);
+void ApplyPlacement(QPainter& painter, const CoverPlacement& placement, int nDpi);
