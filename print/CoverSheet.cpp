@@ -1,7 +1,10 @@
 #include "CoverSheet.h"
 
 #include "CoverGeometry.h"
+#include "PrinterAlignment.h"
+#include "Registry.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <cmath>
 
@@ -73,7 +76,11 @@ CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet)
 
 std::string DescribeSheet(const QPageLayout& sheet)
 {
-    const std::string paper = sheet.pageSize().name().toStdString();
+    const QPageSize::PageSizeId id = sheet.pageSize().id();
+    const std::string paper = id == QPageSize::A4       ? "A4"
+                              : id == QPageSize::Letter ? "Letter"
+                              : id == QPageSize::Legal  ? "Legal"
+                                                        : sheet.pageSize().name().toStdString();
     return paper + " paper " + (sheet.orientation() == QPageLayout::Landscape ? "across" : "upright");
 }
 
@@ -82,12 +89,14 @@ std::string CoverDoesNotFitMessage(CoverType type, const QPageLayout& sheet)
     const QRectF box = CoverLayoutBox(type);
     const QRectF printable = sheet.paintRect(QPageLayout::Inch);
     char sizes[160];
-    std::snprintf(sizes, sizeof sizes, "it needs %.2f x %.2f inches, and the printer prints %.2f x %.2f inches there",
-                  box.width(), box.height(), printable.width(), printable.height());
+    std::snprintf(sizes, sizeof sizes,
+                  "it needs %.2f x %.2f inches, and the printer prints %.2f x %.2f inches there", box.width(),
+                  box.height(), printable.width(), printable.height());
     std::string fitting;
     for (const SheetPaper paper : {SheetPaper::A4, SheetPaper::Letter, SheetPaper::Legal}) {
         for (const QPageLayout::Orientation orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
-            const QPageLayout candidate(QPageSize(PageSizeOf(paper)), orientation, sheet.margins(), sheet.units());
+            const QPageLayout candidate(QPageSize(PageSizeOf(paper)), orientation, sheet.margins(),
+                                        sheet.units());
             if (!PlaceCoverOnSheet(type, candidate).bFits)
                 continue;
             fitting += (fitting.empty() ? "" : ", ") + DescribeSheet(candidate);
@@ -103,11 +112,20 @@ void ApplyCalibration(QPainter& painter, const PrintCalibration& calibration, in
 {
     if (calibration.IsIdentity())
         return;
-    painter.translate(std::round(calibration.dOffsetXMm / 25.4 * nDpi), std::round(calibration.dOffsetYMm / 25.4 * nDpi));
+    painter.translate(std::round(calibration.dOffsetXMm / 25.4 * nDpi),
+                      std::round(calibration.dOffsetYMm / 25.4 * nDpi));
     painter.scale(calibration.dScaleX, calibration.dScaleY);
 }
 
 void ApplyPlacement(QPainter& painter, const CoverPlacement& placement, int nDpi)
 {
     painter.translate(std::round(placement.offset.x() * nDpi), std::round(placement.offset.y() * nDpi));
+}
+
+PrintCalibration StoredPrintCalibration()
+{
+    if (!QFileInfo::exists(QString::fromStdString(RegistryFilePath("Software\\Quorvane"))))
+        return {};
+    const CPrinterAlignment alignment;
+    return {alignment.OffsetXMm(), alignment.OffsetYMm(), alignment.ScaleX(), alignment.ScaleY()};
 }

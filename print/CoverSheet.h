@@ -54,6 +54,9 @@ struct PrintCalibration
 
     bool IsIdentity() const { return dOffsetXMm == 0 && dOffsetYMm == 0 && dScaleX == 1 && dScaleY == 1; }
 };
+// The printer's alignment the user stored; none when nothing was ever stored (the settings
+// are only read, never created, here).
+PrintCalibration StoredPrintCalibration();
 // Moves and stretches the painter's page for a calibration, at the device's resolution.
 // The moves are whole device pixels, so an uncorrected print stays pixel for pixel.
 void ApplyCalibration(QPainter& painter, const PrintCalibration& calibration, int nDpi);

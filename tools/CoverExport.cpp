@@ -34,10 +34,19 @@ OutputKind KindOf(const std::string& strPath)
     return OutputKind::Unknown;
 }
 
-std::string WritePdf(QSaveFile& file, const CoverState& cover, bool bLossless)
+// What one exported sheet is: the cover, the sheet's layout and where the cover goes on it.
+struct SheetJob
+{
+    const CoverState& cover;
+    QPageLayout layout;
+    CoverPlacement placement;
+    PrintCalibration calibration;
+};
+
+std::string WritePdf(QSaveFile& file, const SheetJob& job, bool bLossless)
 {
     QPdfWriter writer(&file);
-    writer.setPageLayout(CoverSheetLayout(cover.covertype));
+    writer.setPageLayout(job.layout);
     writer.setResolution(CoverPrintResolution(kMaxPrintDpi));
     writer.setTitle(QStringLiteral("Cover"));
     writer.setCreator(QStringLiteral("Sleevora"));
@@ -45,14 +54,14 @@ std::string WritePdf(QSaveFile& file, const CoverState& cover, bool bLossless)
     if (!painter.begin(&writer))
         return "cannot start the PDF";
     painter.setRenderHint(QPainter::LosslessImageRendering, bLossless);
-    DrawCoverPage(painter, cover, kScreenDpi);
+    DrawCoverPage(painter, job.cover, kScreenDpi, job.placement, job.calibration);
     painter.end();
     return std::string();
 }
 
-std::string WritePng(QSaveFile& file, const CoverState& cover, int nDpi)
+std::string WritePng(QSaveFile& file, const SheetJob& job, int nDpi)
 {
-    const QPageLayout layout = CoverSheetLayout(cover.covertype);
+    const QPageLayout& layout = job.layout;
     const QRect sheet = layout.fullRectPixels(nDpi);
     QImage image(sheet.size(), QImage::Format_RGB32);
     if (image.isNull())
@@ -63,7 +72,7 @@ std::string WritePng(QSaveFile& file, const CoverState& cover, int nDpi)
     {
         QPainter painter(&image);
         painter.translate(layout.paintRectPixels(nDpi).topLeft());
-        DrawCoverPage(painter, cover, kScreenDpi);
+        DrawCoverPage(painter, job.cover, kScreenDpi, job.placement, job.calibration);
     }
     return image.save(&file, "PNG") ? std::string() : "cannot write the picture";
 }
@@ -106,11 +115,17 @@ std::string ExportCover(const ExportRequest& request)
     const CoverState& cover = TheCover();
     if (!HasPrintedLayout(cover.covertype))
         return request.strCoverPath + " is a cover of a custom size, which has no printed layout";
+    SheetJob job{cover, CoverSheetLayout(cover.covertype, request.paper), {}, {}};
+    job.placement = PlaceCoverOnSheet(cover.covertype, job.layout);
+    if (!job.placement.bFits)
+        return "the cover does not fit on " + DescribeSheet(job.layout) + " (see --help for --paper)";
+    if (request.bCalibrated)
+        job.calibration = StoredPrintCalibration();
     QSaveFile file(QString::fromStdString(request.strOutputPath));
     if (!file.open(QIODevice::WriteOnly))
         return "cannot write " + request.strOutputPath + ": " + file.errorString().toStdString();
-    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, cover, request.bLosslessPictures)
-                                                      : WritePng(file, cover, request.nDpi);
+    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, job, request.bLosslessPictures)
+                                                      : WritePng(file, job, request.nDpi);
     if (!error.empty()) {
         file.cancelWriting();
         return error + ": " + request.strOutputPath;

@@ -2,6 +2,8 @@
 // whole A4 sheet, drawn by the same code as the program's printing.
 #pragma once
 
+#include "CoverSheet.h"
+
 #include <string>
 
 struct ExportRequest
@@ -11,6 +13,15 @@ struct ExportRequest
     int nDpi = 300; // pixels per inch of a PNG; a PDF is drawn at 600
     // Pictures in a PDF kept exactly (Flate) rather than JPEG-compressed.
     bool bLosslessPictures = false;
+    // The paper of the sheet: on A4 the pieces keep their fixed places, on another paper the
+    // layout is centred; a paper it does not fit is refused.
+    SheetPaper paper = SheetPaper::A4;
+    // The stored printer alignment applied: a file usually goes to another printer, so only
+    // when asked for.
+    bool bCalibrated = false;
+    // A print-shop PDF when zero or more: one page per piece with this bleed in millimetres,
+    // crop and fold marks, and the trim and bleed boxes; the plain sheet when negative.
+    double dBleedMm = -1.0;
 };
 
 // Writes the output. On failure nothing is left behind under the output name and the

@@ -55,6 +55,8 @@ public:
     std::vector<std::string> RecentCovers() const;
     // Prints the cover on one sheet at real size.
     void OnPrint();
+    // The printer's alignment, measured on a test sheet.
+    void OnPrinterAlignment();
 
     // The editing commands of the right-hand column.
     void OnChooseImage();

@@ -7,6 +7,7 @@
 #include "CoverPicture.h"
 #include "DVDCoverButton.h"
 #include "FlatButton.h"
+#include "PrinterAlignmentDlg.h"
 #include "RecentFiles.h"
 #include "SlimlineCoverButton.h"
 #include "resource.h"
@@ -56,9 +57,16 @@ void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
         item->setToolTip(path);
     }
     recent->setToolTipsVisible(true);
+    menu.addAction(QStringLiteral("Printer &Alignment..."), this, [this] { OnPrinterAlignment(); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     menu.exec(event->globalPos());
+}
+
+void CCoverMainDlg::OnPrinterAlignment()
+{
+    CPrinterAlignmentDlg alignment(this);
+    alignment.DoModal();
 }
 
 QWidget* CCoverMainDlg::VisiblePreview() const

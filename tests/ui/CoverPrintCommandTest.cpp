@@ -2,10 +2,13 @@
 #include "ConfigFolder.h"
 #include "CoverMainDlg.h"
 #include "CoverSettings.h"
+#include "PrinterAlignment.h"
+#include "PrinterAlignmentDlg.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -73,4 +76,54 @@ TEST_F(PrintCommand, CancellingPrintsNothingAndSaysNothing)
     window.OnPrint();
     EXPECT_FALSE(QFile::exists(Pdf()));
     EXPECT_TRUE(host.Questions().empty());
+}
+
+TEST_F(PrintCommand, APaperTheCoverDoesNotFitIsRefusedAndNothingIsPrinted)
+{
+    Open(StandardDVD);
+    host.AnswerPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Pdf());
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                                          QMarginsF(18, 18, 18, 18), QPageLayout::Point));
+    });
+    host.AnswerMessageBox(IDOK);
+    window.OnPrint();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Error");
+    EXPECT_NE(host.Questions()[0].text.find("It fits on A4 paper across"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+// OK stores the four numbers, Cancel none; the test sheet goes through the print dialog.
+TEST_F(PrintCommand, PrinterAlignmentStoresItsNumbersOnOkOnlyAndPrintsItsTestSheet)
+{
+    Open(StandardCD);
+    host.AnswerDialog([&](CDialog& dialog) {
+        auto& alignment = dynamic_cast<CPrinterAlignmentDlg&>(dialog);
+        alignment.OffsetXBox()->setValue(1.5);
+        alignment.ScaleYBox()->setValue(99.5);
+        host.AnswerPrintDialog([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(Pdf());
+        });
+        alignment.OnPrintTestSheet();
+        alignment.OnCancel();
+        return alignment.result();
+    });
+    window.OnPrinterAlignment();
+    EXPECT_TRUE(QFile::exists(Pdf())); // the test sheet
+    EXPECT_DOUBLE_EQ(CPrinterAlignment().OffsetXMm(), 0.0);
+
+    host.AnswerDialog([](CDialog& dialog) {
+        auto& alignment = dynamic_cast<CPrinterAlignmentDlg&>(dialog);
+        EXPECT_DOUBLE_EQ(alignment.OffsetXBox()->value(), 0.0);
+        alignment.OffsetXBox()->setValue(1.5);
+        alignment.ScaleYBox()->setValue(99.5);
+        alignment.OnOK();
+        return alignment.result();
+    });
+    window.OnPrinterAlignment();
+    EXPECT_DOUBLE_EQ(CPrinterAlignment().OffsetXMm(), 1.5);
+    EXPECT_DOUBLE_EQ(CPrinterAlignment().ScaleY(), 0.995);
 }
