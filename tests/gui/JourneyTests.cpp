@@ -62,7 +62,7 @@ void ChooseColour(CSleevoraUser& user, const QString& html, const char* bothSide
 void TypeTrackListing(CSleevoraUser& user, const QString& spine, const QStringList& titles)
 {
     user.Click(IDC_TRACK_LISTING);
-    ASSERT_FALSE(WaitForWindow(kTrackListingTitle).isEmpty());
+    ASSERT_FALSE(WaitForKeyboard(kTrackListingTitle).isEmpty());
     TypeText(spine);
     PressKeys({QStringLiteral("Tab")});
     for (const QString& title : titles) {
@@ -204,7 +204,7 @@ TEST_F(RealProgram, AFailedLoadKeepsTheCoverOnScreenAndItsChanges)
     user.Click(IDC_LOAD);
     ASSERT_TRUE(user.Answer(QStringLiteral("Save"), {QStringLiteral("n")})); // the colour is not saved first
     ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), notACover));
-    ASSERT_FALSE(WaitForWindow(QStringLiteral("Invalid File")).isEmpty());
+    ASSERT_FALSE(WaitForKeyboard(QStringLiteral("Invalid File")).isEmpty());
     EXPECT_FALSE(user.MainWindow().isEmpty()); // the window and its cover stay behind the message
     PressKeys({QStringLiteral("Return")});
     ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Invalid File")));

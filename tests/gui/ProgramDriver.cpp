@@ -117,22 +117,50 @@ bool CProgram::WaitForExit(int nTimeoutMs)
     return WaitUntil([this] { return m_process.state() == QProcess::NotRunning; }, nTimeoutMs);
 }
 
-QRect FindWindow(const QString& strTitle, qint64 nProcessId)
+namespace {
+
+struct FoundWindow
+{
+    QString strId;
+    QRect place;
+};
+
+FoundWindow FindWindowWithId(const QString& strTitle, qint64 nProcessId)
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(strTitle) + QLatin1Char('$');
     QStringList search{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible")};
     if (nProcessId > 0)
         search << QStringLiteral("--pid") << QString::number(nProcessId);
     const QString ids = Xdotool(search << QStringLiteral("--name") << pattern);
-    QRect largest;
+    FoundWindow largest;
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QRect place =
             ParseGeometry(Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}));
-        if (place.width() * place.height() > largest.width() * largest.height())
-            largest = place;
+        if (place.width() * place.height() > largest.place.width() * largest.place.height())
+            largest = {id, place};
     }
     // Qt's helper windows share the program's title and are a pixel or three wide.
-    return largest.width() > 8 && largest.height() > 8 ? largest : QRect();
+    return largest.place.width() > 8 && largest.place.height() > 8 ? largest : FoundWindow();
+}
+
+} // namespace
+
+QRect FindWindow(const QString& strTitle, qint64 nProcessId)
+{
+    return FindWindowWithId(strTitle, nProcessId).place;
+}
+
+QRect WaitForKeyboard(const QString& strTitle, int nTimeoutMs)
+{
+    FoundWindow window;
+    WaitUntil(
+        [&] {
+            window = FindWindowWithId(strTitle, 0);
+            return !window.place.isEmpty() &&
+                   Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("-f")}).trimmed() == window.strId;
+        },
+        nTimeoutMs);
+    return window.place;
 }
 
 QRect WaitForWindow(const QString& strTitle, int nTimeoutMs)

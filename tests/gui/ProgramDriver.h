@@ -55,6 +55,9 @@ private:
 // screen (of one process when nProcessId is given); empty when there is none.
 QRect FindWindow(const QString& strTitle, qint64 nProcessId = 0);
 QRect WaitForWindow(const QString& strTitle, int nTimeoutMs = kWaitMs);
+// Waits until the window with this title is on screen and has the keyboard, so that keys
+// sent next reach it and not the window under it.
+QRect WaitForKeyboard(const QString& strTitle, int nTimeoutMs = kWaitMs);
 bool WaitForWindowToClose(const QString& strTitle, int nTimeoutMs = kWaitMs);
 
 // Real input events, as from the mouse and keyboard.

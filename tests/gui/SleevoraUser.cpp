@@ -39,7 +39,7 @@ QRect CSleevoraUser::MainWindow()
 
 testing::AssertionResult CSleevoraUser::ChooseNewCover(CoverType kind)
 {
-    if (WaitForWindow(kNewCoverTitle).isEmpty())
+    if (WaitForKeyboard(kNewCoverTitle).isEmpty())
         return testing::AssertionFailure() << "the New Cover window did not appear";
     QStringList keys{QStringLiteral("Tab")};
     const int steps = (ListPosition(kind) - ListPosition(m_storedKind) + 4) % 4;
@@ -77,7 +77,7 @@ testing::AssertionResult CSleevoraUser::ClickInDialog(const QString& strTitle,
 
 testing::AssertionResult CSleevoraUser::Answer(const QString& strTitle, const QStringList& keys)
 {
-    if (WaitForWindow(strTitle).isEmpty())
+    if (WaitForKeyboard(strTitle).isEmpty())
         return testing::AssertionFailure() << "\"" << strTitle.toStdString() << "\" did not appear";
     PressKeys(keys);
     return testing::AssertionSuccess();
@@ -85,7 +85,7 @@ testing::AssertionResult CSleevoraUser::Answer(const QString& strTitle, const QS
 
 testing::AssertionResult CSleevoraUser::ChooseFile(const QString& strTitle, const QString& strPath)
 {
-    if (WaitForWindow(strTitle).isEmpty())
+    if (WaitForKeyboard(strTitle).isEmpty())
         return testing::AssertionFailure()
                << "the file dialog \"" << strTitle.toStdString() << "\" did not appear";
     TypeText(strPath);
