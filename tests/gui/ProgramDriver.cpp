@@ -157,7 +157,8 @@ QRect WaitForKeyboard(const QString& strTitle, int nTimeoutMs)
         [&] {
             window = FindWindowWithId(strTitle, 0);
             return !window.place.isEmpty() &&
-                   Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("-f")}).trimmed() == window.strId;
+                   Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("-f")}).trimmed() ==
+                       window.strId;
         },
         nTimeoutMs);
     return window.place;
