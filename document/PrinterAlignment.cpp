@@ -53,7 +53,8 @@ double CPrinterAlignment::ScaleY() const
     return Scale(m_dwScaleY);
 }
 
-void CPrinterAlignment::Set(double dOffsetXMm, double dOffsetYMm, double dScaleXPercent, double dScaleYPercent)
+void CPrinterAlignment::Set(double dOffsetXMm, double dOffsetYMm, double dScaleXPercent,
+                            double dScaleYPercent)
 {
     m_dwOffsetX = Stored(dOffsetXMm, 10, -kOffsetLimit, kOffsetLimit);
     m_dwOffsetY = Stored(dOffsetYMm, 10, -kOffsetLimit, kOffsetLimit);

@@ -10,10 +10,10 @@ class CPrinterAlignment : public CRegistryValues
 public:
     CPrinterAlignment();
 
-    DWORD m_dwOffsetX = 0;     // "dwPrintOffsetX": tenths of a millimetre, as a signed value
-    DWORD m_dwOffsetY = 0;     // "dwPrintOffsetY"
-    DWORD m_dwScaleX = 10000;  // "dwPrintScaleX": hundredths of a percent
-    DWORD m_dwScaleY = 10000;  // "dwPrintScaleY"
+    DWORD m_dwOffsetX = 0;    // "dwPrintOffsetX": tenths of a millimetre, as a signed value
+    DWORD m_dwOffsetY = 0;    // "dwPrintOffsetY"
+    DWORD m_dwScaleX = 10000; // "dwPrintScaleX": hundredths of a percent
+    DWORD m_dwScaleY = 10000; // "dwPrintScaleY"
 
     // The values in the user's units, each kept within its range.
     double OffsetXMm() const;

@@ -37,5 +37,5 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
 void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi);
 // The same through a painter already active on the page, whose origin is the printable
 // area's corner: placed on the sheet and corrected for the printer as given.
-void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement = {},
-                   const PrintCalibration& calibration = {});
+void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi,
+                   const CoverPlacement& placement = {}, const PrintCalibration& calibration = {});
