@@ -79,6 +79,25 @@ BENCHMARK(BM_ExportDvdToPdf)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The print-shop PDF of the same cover, 3 mm bleed, beside the plain export (lossless 0).
+void BM_ExportDvdToPrintShopPdf(benchmark::State& state)
+{
+    ExportRequest request;
+    request.strCoverPath = g_cover;
+    request.strOutputPath = g_folder->filePath(QStringLiteral("shop.pdf")).toStdString();
+    request.dBleedMm = 3.0;
+    long peak = 0;
+    for (auto _ : state) {
+        const long before = StartPeakCount();
+        ExportCover(request);
+        peak = std::max(peak, PeakAbove(before));
+    }
+    state.counters["peak_MB_above_start"] = peak / 1024.0;
+    state.counters["pdf_MB"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / 1048576.0;
+}
+
+BENCHMARK(BM_ExportDvdToPrintShopPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -530,6 +530,7 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     if (pixels.isNull())
         return FALSE;
     DrawStretched(pixels, QRect(x, y, nWidth, nHeight), dwRop);
+    m_lastBlit = pixels;
     return TRUE;
 }
 

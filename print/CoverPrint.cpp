@@ -23,11 +23,16 @@ CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeig
                  PixelEdge(nPpi, dTop, dHeight));
 }
 
-// Paper is drawn pixel for pixel: the guides see no scaling.
-template <typename Renderer> void PrintPiece(Renderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi)
+// Paper is drawn pixel for pixel: the guides see no scaling. A print shop's piece has no
+// guide lines: it is cut at its trim and folded at the fold marks, and the spine guides'
+// rectangles run along the trim too.
+template <typename Renderer>
+void PrintPiece(Renderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi, bool bGuides)
 {
     renderer.m_dScaleX = 1.0;
     renderer.m_dScaleY = 1.0;
+    renderer.m_bShowBorder = renderer.m_bShowBorder && bGuides;
+    renderer.m_bShowSpineGuides = renderer.m_bShowSpineGuides && bGuides;
     renderer.DrawForPrint(pDC, rect, nFontDpi);
 }
 
@@ -72,32 +77,79 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry)
     return PieceRect(nPpi, geometry.dBackLeft, geometry.dBackTop, geometry.dBackWidth, geometry.dBackHeight);
 }
 
-void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi)
+CoverGeometry PrintedGeometry(CoverType type)
 {
-    if (!HasPrintedLayout(cover.covertype))
-        return; // a custom size has no renderer: the page stays blank
     CoverGeometry geometry;
-    geometry.SetForCoverType(cover.covertype, kCustomWidthFront, kCustomHeightFront, kCustomWidthBack,
+    geometry.SetForCoverType(type, kCustomWidthFront, kCustomHeightFront, kCustomWidthBack,
                              kCustomHeightBack);
+    return geometry;
+}
+
+std::vector<CoverPiece> PiecesOf(CoverType type)
+{
+    if (!HasPrintedLayout(type))
+        return {};
+    if (type == StandardCD)
+        return {CoverPiece::CdFront, CoverPiece::CdBack};
+    return {CoverPiece::Insert};
+}
+
+CRect PieceRect(int nPpi, CoverType type, CoverPiece piece)
+{
+    const CoverGeometry geometry = PrintedGeometry(type);
+    return piece == CoverPiece::CdFront ? FrontPieceRect(nPpi, geometry) : BackPieceRect(nPpi, geometry);
+}
+
+std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece)
+{
+    const CoverGeometry geometry = PrintedGeometry(type);
+    const int width = PieceRect(nPpi, type, piece).Width();
+    const int spine = Pixels(nPpi, geometry.dBackSpine);
+    switch (type) {
+    case StandardCD:
+        return piece == CoverPiece::CdBack ? std::vector<int>{spine, width - spine} : std::vector<int>{};
+    case SlimlineCD: {
+        const int flap = Pixels(nPpi, geometry.dFlapWidth);
+        return {flap, flap + spine};
+    }
+    default:
+        return {width / 2 - spine / 2, width / 2 - spine / 2 + spine};
+    }
+}
+
+void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
+                    bool bGuides)
+{
+    const CoverGeometry geometry = PrintedGeometry(cover.covertype);
     PageRenderers renderers(cover.covertype);
     const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
-    const CRect back = BackPieceRect(ppi, geometry);
-    switch (cover.covertype) {
-    case StandardCD:
-        FillCdRenderer(renderers.cdFront, cover, geometry, CoverSide::Front, ppi);
-        PrintPiece(renderers.cdFront, pDC, FrontPieceRect(ppi, geometry), nFontDpi);
-        FillCdRenderer(renderers.cdBack, cover, geometry, CoverSide::Back, ppi);
-        PrintPiece(renderers.cdBack, pDC, back, nFontDpi);
-        break;
-    case SlimlineCD:
-        FillSlimlineRenderer(renderers.slimline, cover, geometry, ppi);
-        PrintPiece(renderers.slimline, pDC, back, nFontDpi);
-        break;
-    default: // the two DVD inserts
-        FillDvdRenderer(renderers.dvd, cover, geometry, ppi);
-        PrintPiece(renderers.dvd, pDC, back, nFontDpi);
+    switch (piece) {
+    case CoverPiece::CdFront:
+    case CoverPiece::CdBack: {
+        const CoverSide side = piece == CoverPiece::CdFront ? CoverSide::Front : CoverSide::Back;
+        CCdCoverRenderer& renderer = side == CoverSide::Front ? renderers.cdFront : renderers.cdBack;
+        FillCdRenderer(renderer, cover, geometry, side, ppi);
+        PrintPiece(renderer, pDC, rect, nFontDpi, bGuides);
         break;
     }
+    case CoverPiece::Insert:
+        if (cover.covertype == SlimlineCD) {
+            FillSlimlineRenderer(renderers.slimline, cover, geometry, ppi);
+            PrintPiece(renderers.slimline, pDC, rect, nFontDpi, bGuides);
+        } else {
+            FillDvdRenderer(renderers.dvd, cover, geometry, ppi);
+            PrintPiece(renderers.dvd, pDC, rect, nFontDpi, bGuides);
+        }
+        break;
+    }
+}
+
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi)
+{
+    // A custom size has no pieces: the page stays blank.
+    const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
+    for (const CoverPiece piece : PiecesOf(cover.covertype))
+        DrawCoverPiece(pDC, cover, piece, PieceRect(ppi, cover.covertype, piece), nFontDpi);
 }
 
 void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement,

@@ -10,6 +10,8 @@
 #include "CoverState.h"
 #include "DC.h"
 
+#include <vector>
+
 class QPainter;
 class QPrinter;
 
@@ -29,6 +31,24 @@ int CoverPrintResolution(int nDeviceDpi);
 // resolution, used for both axes.
 CRect FrontPieceRect(int nPpi, const CoverGeometry& geometry);
 CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
+
+// The pieces a kind of case prints: a standard CD's front booklet and back tray card, the
+// one insert of the other kinds, none for a custom size.
+enum class CoverPiece
+{
+    CdFront,
+    CdBack,
+    Insert
+};
+std::vector<CoverPiece> PiecesOf(CoverType type);
+// A piece's place on the page, in the device's pixels at its horizontal resolution.
+CRect PieceRect(int nPpi, CoverType type, CoverPiece piece);
+// The fold lines across a piece, in pixels from its left edge: the spines' edges.
+std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece);
+// Draws one piece into a rectangle of the device's pixels, as the page draws it; without its
+// outline and spine guides for a print shop.
+void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
+                    bool bGuides = true);
 
 // Draws the cover's page onto a device context: a standard CD's front above its back, every
 // other printable kind in the back rectangle, a kind without a layout nothing. nFontDpi is

@@ -3,6 +3,7 @@
 #include "CoverFile.h"
 #include "CoverPrint.h"
 #include "CoverState.h"
+#include "PrintShopPdf.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -77,6 +78,15 @@ std::string WritePng(QSaveFile& file, const SheetJob& job, int nDpi)
     return image.save(&file, "PNG") ? std::string() : "cannot write the picture";
 }
 
+std::string WritePrintShop(QSaveFile& file, const CoverState& cover, double dBleedMm)
+{
+    std::string error;
+    const QByteArray pdf = PrintShopPdf(cover, dBleedMm, &error);
+    if (pdf.isEmpty())
+        return error;
+    return file.write(pdf) == pdf.size() ? std::string() : "cannot write the PDF";
+}
+
 // Reads the cover into the one cover record, its pictures into a folder of the job's own.
 std::string ReadCover(const std::string& strPath, const QTemporaryDir& pictures)
 {
@@ -121,11 +131,17 @@ std::string ExportCover(const ExportRequest& request)
         return "the cover does not fit on " + DescribeSheet(job.layout) + " (see --help for --paper)";
     if (request.bCalibrated)
         job.calibration = StoredPrintCalibration();
+    if (request.dBleedMm >= 0 && kind != OutputKind::Pdf)
+        return "a print-shop export (--bleed) is a PDF: " + request.strOutputPath;
     QSaveFile file(QString::fromStdString(request.strOutputPath));
     if (!file.open(QIODevice::WriteOnly))
         return "cannot write " + request.strOutputPath + ": " + file.errorString().toStdString();
-    const std::string error = kind == OutputKind::Pdf ? WritePdf(file, job, request.bLosslessPictures)
-                                                      : WritePng(file, job, request.nDpi);
+    std::string error;
+    if (request.dBleedMm >= 0)
+        error = WritePrintShop(file, cover, request.dBleedMm);
+    else
+        error = kind == OutputKind::Pdf ? WritePdf(file, job, request.bLosslessPictures)
+                                        : WritePng(file, job, request.nDpi);
     if (!error.empty()) {
         file.cancelWriting();
         return error + ": " + request.strOutputPath;

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -116,4 +117,75 @@ TEST_F(ExportTool, HelpExplainsTheCommand)
     const ExportRun run = Export({QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: sleevora-export COVER.slv")));
+}
+
+// The boxes of each page as pdfinfo reads them: left, bottom, right, top in points.
+std::map<QString, QList<double>> PageBoxes(const QString& pdf, int page)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"),
+               {QStringLiteral("-box"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                QString::number(page), pdf});
+    info.waitForFinished(30000);
+    std::map<QString, QList<double>> boxes;
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QStringList words = line.simplified().split(QLatin1Char(' '));
+        if (words.size() == 7 && words[2].endsWith(QLatin1String("Box:")))
+            boxes[words[2].chopped(1)] = {words[3].toDouble(), words[4].toDouble(), words[5].toDouble(),
+                                          words[6].toDouble()};
+    }
+    return boxes;
+}
+
+TEST_F(ExportTool, PrintShopPdfHasAPagePerPieceWithItsTrimAndBleedBoxes)
+{
+    const std::pair<const char*, std::vector<std::pair<double, double>>> covers[] = {
+        {"standard-cd.slv", {{4.735, 4.735}, {5.925, 4.625}}}, {"standard-dvd.slv", {{10.72, 7.2}}}};
+    for (const auto& [sample, pieces] : covers) {
+        const ExportRun run =
+            Export({Sample(sample), Out("shop.pdf"), QStringLiteral("--bleed"), QStringLiteral("3")});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            const auto boxes = PageBoxes(Out("shop.pdf"), static_cast<int>(i + 1));
+            const QList<double> trim = boxes.at(QStringLiteral("TrimBox"));
+            const QList<double> bleed = boxes.at(QStringLiteral("BleedBox"));
+            const QList<double> media = boxes.at(QStringLiteral("MediaBox"));
+            EXPECT_NEAR(trim[2] - trim[0], pieces[i].first * 72, 0.02) << sample << " page " << i + 1;
+            EXPECT_NEAR(trim[3] - trim[1], pieces[i].second * 72, 0.02) << sample << " page " << i + 1;
+            const double bleedPoints = 3 / 25.4 * 72;
+            for (int k = 0; k < 2; ++k) {
+                EXPECT_NEAR(trim[k] - bleed[k], bleedPoints, 0.05);
+                EXPECT_NEAR(bleed[k + 2] - trim[k + 2], bleedPoints, 0.05);
+                EXPECT_GT(bleed[k] - media[k], 5 / 25.4 * 72); // room for the marks all round
+                EXPECT_GT(media[k + 2] - bleed[k + 2], 5 / 25.4 * 72);
+            }
+        }
+        EXPECT_TRUE(
+            PageBoxes(Out("shop.pdf"), static_cast<int>(pieces.size()) + 1).empty()); // no further page
+    }
+    for (const QStringList& bad : {QStringList{Sample("standard-cd.slv"), Out("x.pdf"),
+                                               QStringLiteral("--bleed"), QStringLiteral("7")},
+                                   QStringList{Sample("standard-cd.slv"), Out("x.png"),
+                                               QStringLiteral("--bleed"), QStringLiteral("3")}}) {
+        const ExportRun run = Export(bad);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(OwnLines(run.err).size(), 1) << run.err.toStdString();
+    }
+}
+
+TEST_F(ExportTool, PaperOtherThanA4CentresTheSheet)
+{
+    const ExportRun run =
+        Export({Sample("standard-dvd.slv"), Out("letter.png"), QStringLiteral("--dpi"), QStringLiteral("100"),
+                QStringLiteral("--paper"), QStringLiteral("letter")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage sheet(Out("letter.png"));
+    ASSERT_EQ(sheet.size(), QSize(1100, 850)); // Letter across at 100 dpi
+    // The insert (10.72 x 7.2 in) centred: its outline 14 and 65 pixels in from the edges.
+    const int left = (1100 - 1072) / 2;
+    const int top = (850 - 720) / 2;
+    EXPECT_EQ(sheet.pixelColor(left, 400), QColor(Qt::black));
+    EXPECT_EQ(sheet.pixelColor(left - 2, 400), QColor(Qt::white));
+    EXPECT_EQ(sheet.pixelColor(550, top), QColor(Qt::black));
+    EXPECT_EQ(sheet.pixelColor(550, top - 2), QColor(Qt::white));
 }

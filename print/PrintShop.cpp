@@ -1,0 +1,104 @@
+#include "PrintShop.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace {
+
+int MmToPixels(double dMm, int nDpi)
+{
+    return static_cast<int>(std::lround(dMm / 25.4 * nDpi));
+}
+
+// The bleed band: each edge row and column of the piece, one pixel deep, stretched out over
+// the band, and each corner pixel over its corner. Nothing is drawn inside the trim.
+void DrawBleed(QPainter& painter, const QImage& piece, const QRect& trim, int nBleed)
+{
+    if (nBleed <= 0 || piece.isNull())
+        return;
+    const int w = piece.width();
+    const int h = piece.height();
+    const int l = trim.left();
+    const int t = trim.top();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(l, t - nBleed, w, nBleed), piece, QRect(0, 0, w, 1));
+    painter.drawImage(QRect(l, t + h, w, nBleed), piece, QRect(0, h - 1, w, 1));
+    painter.drawImage(QRect(l - nBleed, t, nBleed, h), piece, QRect(0, 0, 1, h));
+    painter.drawImage(QRect(l + w, t, nBleed, h), piece, QRect(w - 1, 0, 1, h));
+    const QPoint corners[] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
+    for (const QPoint& corner : corners) {
+        const int x = corner.x() == 0 ? l - nBleed : l + w;
+        const int y = corner.y() == 0 ? t - nBleed : t + h;
+        painter.fillRect(QRect(x, y, nBleed, nBleed), QColor::fromRgb(piece.pixel(corner)));
+    }
+    painter.restore();
+}
+
+// A mark kMarkLengthMm long, from a point out along a direction, past the gap.
+void DrawMark(QPainter& painter, QPointF from, QPointF direction, double dGap, double dLength)
+{
+    painter.drawLine(from + direction * dGap, from + direction * (dGap + dLength));
+}
+
+void DrawMarks(QPainter& painter, const PrintShopPage& page, int nDpi)
+{
+    const double gap = page.nBleed + kMarkGapMm / 25.4 * nDpi;
+    const double length = kMarkLengthMm / 25.4 * nDpi;
+    painter.setPen(QPen(Qt::black, 0.25 / 72.0 * nDpi)); // a quarter point, as crop marks are drawn
+    const double left = page.trim.left();
+    const double top = page.trim.top();
+    const double right = page.trim.left() + page.trim.width();
+    const double bottom = page.trim.top() + page.trim.height();
+    // Crop marks along the trim's edges, out from each corner, both ways.
+    for (const QPointF corner :
+         {QPointF(left, top), QPointF(right, top), QPointF(left, bottom), QPointF(right, bottom)}) {
+        DrawMark(painter, corner, QPointF(corner.x() == left ? -1 : 1, 0), gap, length);
+        DrawMark(painter, corner, QPointF(0, corner.y() == top ? -1 : 1), gap, length);
+    }
+    // Fold marks above and below the trim at each fold line.
+    for (const int fold : page.folds) {
+        DrawMark(painter, QPointF(left + fold, top), QPointF(0, -1), gap, length);
+        DrawMark(painter, QPointF(left + fold, bottom), QPointF(0, 1), gap, length);
+    }
+}
+
+} // namespace
+
+std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double dBleedMm)
+{
+    std::vector<PrintShopPage> pages;
+    const int bleed = MmToPixels(dBleedMm, nDpi);
+    const int room = MmToPixels(kMarkRoomMm, nDpi);
+    for (const CoverPiece piece : PiecesOf(type)) {
+        const CRect place = PieceRect(nDpi, type, piece);
+        PrintShopPage page;
+        page.piece = piece;
+        page.nBleed = bleed;
+        page.trim = QRect(room + bleed, room + bleed, place.Width(), place.Height());
+        page.size = QSize(place.Width() + 2 * (room + bleed), place.Height() + 2 * (room + bleed));
+        page.folds = PieceFolds(nDpi, type, piece);
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi)
+{
+    QImage drawn;
+    {
+        CDC dc;
+        dc.AttachPainter(&painter);
+        dc.SetPrinting(true);
+        const QRect& trim = page.trim;
+        DrawCoverPiece(&dc, cover, page.piece,
+                       CRect(trim.left(), trim.top(), trim.left() + trim.width(), trim.top() + trim.height()),
+                       nFontDpi, false);
+        // What the piece's drawing put on the page, shared, for its edges: a PDF page cannot
+        // be read back.
+        drawn = dc.LastBlitPixels();
+    }
+    DrawBleed(painter, drawn, page.trim, page.nBleed);
+    DrawMarks(painter, page, painter.device()->logicalDpiX());
+}

@@ -1,0 +1,118 @@
+// A cover's pieces as a print shop takes them: the artwork inside the trim exactly as the
+// printed page has it, the bleed band taking up the colour and picture at the edges, and the
+// marks outside the bleed.
+#include "PrintShop.h"
+
+#include <FreeImage.h>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDpi = 300;
+
+// A back cover with a two-colour picture and a listing, its guides turned off so that the
+// printed page and the print shop's artwork draw the same pixels.
+CoverState PictureCover(const QString& picturePath)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(200, 30, 40));
+    QPainter(&picture).fillRect(20, 0, 20, 30, QColor(30, 60, 200));
+    picture.save(picturePath);
+    CoverState cover;
+    cover.ResetToDefaults(96, StandardCD);
+    cover.covertype = StandardCD;
+    cover.bImagePath = picturePath.toStdString();
+    cover.bCoverText = "[DELIM]1.[/DELIM][DELIM]Harbour Lights[/DELIM][DELIM]3:41[/DELIM]\n\r";
+    cover.backCoverSpineText = "HARBOUR LIGHTS";
+    cover.fShowBorder = cover.bShowBorder = false;
+    cover.frontCoverSpinesOn = cover.backCoverSpinesOn = false;
+    return cover;
+}
+
+// The back piece where the printed page puts it, cut out of a page drawn at the resolution.
+QImage PrintedBack(const CoverState& cover)
+{
+    QImage page(2100, 3100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    page.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    {
+        CDC dc;
+        dc.Attach(&page);
+        dc.SetPrinting(true);
+        PrintCoverPage(&dc, cover, 96);
+    }
+    const CRect back = PieceRect(kDpi, StandardCD, CoverPiece::CdBack);
+    return page.copy(back.left, back.top, back.Width(), back.Height());
+}
+
+} // namespace
+
+// A print shop's page of a piece, drawn as a picture at the resolution.
+QImage PrintShopPicture(const CoverState& cover, const PrintShopPage& page)
+{
+    QImage picture(page.size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    picture.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    QPainter painter(&picture);
+    DrawPrintShopPage(painter, cover, page, 96);
+    return picture;
+}
+
+TEST(PrintShop, InsideTheTrimThePieceIsThePrintedOneAndTheBleedTakesUpItsEdges)
+{
+    FreeImage_Initialise(FALSE);
+    const QString picture = QStringLiteral("%1/print-shop-picture.png").arg(QDir::tempPath());
+    const CoverState cover = PictureCover(picture);
+    const std::vector<PrintShopPage> pages = LayOutPrintShopPages(StandardCD, kDpi, 3.0);
+    ASSERT_EQ(pages.size(), 2u); // front booklet and tray card
+    const PrintShopPage& back = pages[1];
+    EXPECT_EQ(back.nBleed, 35); // 3 mm at 300 dpi
+    const QImage page = PrintShopPicture(cover, back);
+    const QImage printed = PrintedBack(cover);
+    const QRect trim = back.trim;
+    ASSERT_EQ(trim.size(), printed.size());
+    EXPECT_EQ(page.copy(trim), printed); // nothing inside the trim moves or stretches
+
+    // The band repeats the edge: red on the left half, blue on the right, above and below,
+    // and the left edge's own pixels out to the left.
+    const QRect bleed = back.Bleed();
+    EXPECT_EQ(page.pixel(bleed.left(), trim.center().y()), printed.pixel(0, printed.height() / 2));
+    EXPECT_EQ(page.pixel(trim.left() + 10, bleed.top()), qRgb(200, 30, 40));
+    EXPECT_EQ(page.pixel(trim.right() - 10, bleed.bottom()), qRgb(30, 60, 200));
+    EXPECT_EQ(page.pixel(bleed.right(), bleed.bottom()),
+              printed.pixel(printed.width() - 1, printed.height() - 1));
+    EXPECT_EQ(page.pixel(bleed.left() - 3, trim.center().y()), qRgb(255, 255, 255)); // then the paper
+    EXPECT_EQ(back.folds, (std::vector<int>{75, trim.width() - 75})); // the spines' folds, 0.25 in
+
+    QFile::remove(picture);
+    FreeImage_DeInitialise();
+}
+
+TEST(PrintShop, CropAndFoldMarksStandOutsideTheBleed)
+{
+    CoverState cover;
+    cover.ResetToDefaults(96, SlimlineCD);
+    cover.covertype = SlimlineCD;
+    cover.bBGColor = RGB(240, 200, 40);
+    const PrintShopPage layout = LayOutPrintShopPages(SlimlineCD, kDpi, 3.0).front();
+    const QImage page = PrintShopPicture(cover, layout);
+    const QRect trim = layout.trim;
+    const int bleed = layout.nBleed;
+    const int markStart = bleed + static_cast<int>(kMarkGapMm / 25.4 * kDpi);
+    // The bleed band is the insert's colour; just beyond it the paper is white, then the
+    // crop mark runs along the trim's top edge out of its top-left corner.
+    EXPECT_EQ(page.pixel(trim.left() - bleed + 1, trim.top() + 100), qRgb(240, 200, 40));
+    EXPECT_EQ(page.pixel(trim.left() - bleed - 3, trim.top() + 100), qRgb(255, 255, 255));
+    EXPECT_LT(qGray(page.pixel(trim.left() - markStart - 10, trim.top())), 100);
+    EXPECT_EQ(page.pixel(trim.left() - markStart + 3, trim.top()), qRgb(255, 255, 255));
+    // Fold marks above the trim at the flap's and the spine's folds, none between them.
+    for (const int fold : layout.folds)
+        EXPECT_LT(qGray(page.pixel(trim.left() + fold, trim.top() - markStart - 10)), 100) << fold;
+    EXPECT_EQ(page.pixel(trim.left() + layout.folds[0] + 5, trim.top() - markStart - 10),
+              qRgb(255, 255, 255));
+}

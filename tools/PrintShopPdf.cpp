@@ -1,0 +1,102 @@
+#include "PrintShopPdf.h"
+
+#include "PrintShop.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cmath>
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <stdexcept>
+
+namespace {
+
+// The pieces are drawn as the printed page draws them: at 600 dpi, with font heights in the
+// pixels of the screen they were designed on.
+constexpr int kDpi = 600;
+constexpr int kScreenDpi = 96;
+
+double Points(double dPixels)
+{
+    return dPixels * 72.0 / kDpi;
+}
+
+// A rectangle of the page in pixels (y down from the top) as PDF points (y up from the
+// bottom of a page nPageHeight points high).
+void ToPdfBox(const QRectF& rect, int nPageHeight, double box[4])
+{
+    box[0] = Points(rect.left());
+    box[1] = nPageHeight - Points(rect.top() + rect.height());
+    box[2] = Points(rect.left() + rect.width());
+    box[3] = nPageHeight - Points(rect.top());
+}
+
+} // namespace
+
+QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, std::string* pError)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kDpi);
+    writer.setTitle(QStringLiteral("Cover"));
+    writer.setCreator(QStringLiteral("Sleevora"));
+    QPainter painter;
+    std::vector<PageBoxes> boxes;
+    for (const PrintShopPage& layout : LayOutPrintShopPages(cover.covertype, kDpi, dBleedMm)) {
+        // A PDF page is whole points: the page takes the next whole point up, the trim stays
+        // where the marks are drawn around it.
+        const QSize pixels = layout.size;
+        const QSize page(static_cast<int>(std::ceil(Points(pixels.width()))),
+                         static_cast<int>(std::ceil(Points(pixels.height()))));
+        writer.setPageLayout(QPageLayout(QPageSize(page, QPageSize::Point), QPageLayout::Portrait,
+                                         QMarginsF(), QPageLayout::Point));
+        if (!painter.isActive() ? !painter.begin(&writer) : !writer.newPage()) {
+            *pError = "cannot start the PDF";
+            return {};
+        }
+        DrawPrintShopPage(painter, cover, layout, kScreenDpi);
+        PageBoxes pageBoxes{};
+        ToPdfBox(layout.trim, page.height(), pageBoxes.trim);
+        ToPdfBox(layout.Bleed(), page.height(), pageBoxes.bleed);
+        boxes.push_back(pageBoxes);
+    }
+    painter.end();
+    return WithPageBoxes(buffer.data(), boxes, pError);
+}
+
+QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError)
+{
+    try {
+        QPDF document;
+        document.processMemoryFile("cover.pdf", pdf.constData(), static_cast<size_t>(pdf.size()));
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+        if (pages.size() != boxes.size())
+            throw std::runtime_error("the PDF has " + std::to_string(pages.size()) + " pages");
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const double* trim = boxes[i].trim;
+            const double* bleed = boxes[i].bleed;
+            QPDFObjectHandle page = pages[i].getObjectHandle();
+            page.replaceKey("/TrimBox", QPDFObjectHandle::newArray(
+                                            QPDFObjectHandle::Rectangle(trim[0], trim[1], trim[2], trim[3])));
+            page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                                             bleed[0], bleed[1], bleed[2], bleed[3])));
+        }
+        QPDFWriter writer(document);
+        writer.setOutputMemory();
+        // The streams are copied as Qt wrote them: the photo is not decoded and encoded again.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(false);
+        writer.write();
+        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
+        return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
+                          static_cast<qsizetype>(written->getSize()));
+    } catch (const std::exception& error) {
+        *pError = std::string("cannot set the page boxes: ") + error.what();
+        return {};
+    }
+}
