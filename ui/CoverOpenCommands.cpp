@@ -57,7 +57,7 @@ void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
         item->setToolTip(path);
     }
     recent->setToolTipsVisible(true);
-    menu.addAction(QStringLiteral("Printer &Alignment..."), this, [this] { OnPrinterAlignment(); });
+    menu.addAction(QStringLiteral("&Printer Alignment..."), this, [this] { OnPrinterAlignment(); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     menu.exec(event->globalPos());

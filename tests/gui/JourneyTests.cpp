@@ -284,3 +284,36 @@ TEST(RealProgramStart, OpensTheCoverItIsGivenOrSaysWhyNot)
             user.PreviewShows(NewCover(StandardCD), CoverSide::Back, QStringLiteral("started-usually")));
     }
 }
+
+// The main window's right-click menu, used with the keyboard: a saved cover comes back from
+// Recent Covers, and Printer Alignment stores its numbers beside the other settings.
+TEST_F(RealProgram, RecentCoversAndPrinterAlignmentFromTheWindowsMenu)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    CoverState cover = NewCover(StandardCD);
+    ChooseColour(user, QStringLiteral("#a04020"), "y");
+    cover.fBGColor = cover.bBGColor = RGB(0xa0, 0x40, 0x20);
+    const QString saved = user.Program().Home() + QStringLiteral("/recent.slv");
+    user.Click(IDC_SAVE);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Save As"), saved));
+    ASSERT_TRUE(WaitUntil([&] { return QFile::exists(saved); }));
+    user.Click(IDC_START_OVER);
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    ASSERT_TRUE(user.PreviewShows(NewCover(StandardCD), CoverSide::Back, QStringLiteral("before-recent")));
+
+    const QPoint beside = user.MainWindow().topLeft() + QPoint(200, 420); // the white below the preview
+    ClickAt(beside, 3);
+    PressKeys({QStringLiteral("r"), QStringLiteral("1")}); // Recent Covers, the newest
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("from-recent")));
+
+    ClickAt(user.MainWindow().topLeft() + QPoint(200, 420), 3);
+    PressKeys({QStringLiteral("p")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Printer Alignment"),
+                            {QStringLiteral("alt+a"), QStringLiteral("ctrl+a")}));
+    TypeText(QStringLiteral("2.5"));
+    PressKeys({QStringLiteral("Return")});
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Printer Alignment")));
+    QFile settings(user.Program().SettingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("dwPrintOffsetX=25"));
+}

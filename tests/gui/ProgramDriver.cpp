@@ -184,10 +184,10 @@ void MovePointerTo(const QPoint& screenPoint)
         {QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())});
 }
 
-void ClickAt(const QPoint& screenPoint)
+void ClickAt(const QPoint& screenPoint, int nButton)
 {
     Xdotool({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y()),
-             QStringLiteral("click"), QStringLiteral("1")});
+             QStringLiteral("click"), QString::number(nButton)});
 }
 
 void PressKeys(const QStringList& keys)

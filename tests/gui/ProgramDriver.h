@@ -61,7 +61,7 @@ QRect WaitForKeyboard(const QString& strTitle, int nTimeoutMs = kWaitMs);
 bool WaitForWindowToClose(const QString& strTitle, int nTimeoutMs = kWaitMs);
 
 // Real input events, as from the mouse and keyboard.
-void ClickAt(const QPoint& screenPoint);
+void ClickAt(const QPoint& screenPoint, int nButton = 1);
 void MovePointerTo(const QPoint& screenPoint);
 // Key names as xdotool spells them: "Return", "Tab", "alt+h", "ctrl+a".
 void PressKeys(const QStringList& keys);
