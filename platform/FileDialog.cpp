@@ -27,17 +27,18 @@ std::vector<FilterPair> ParseFilterPairs(const char* lpszFilter)
     return pairs;
 }
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD,
-                         const char* lpszFilter, QWidget* pParentWnd)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
+                         DWORD dwFlags, const char* lpszFilter, QWidget* pParentWnd)
     : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt ? lpszDefExt : ""),
       m_strFileName(lpszFileName ? lpszFileName : ""), m_filters(ParseFilterPairs(lpszFilter)),
-      m_pParentWnd(pParentWnd)
+      m_pParentWnd(pParentWnd), m_dwFlags(dwFlags)
 {
 }
 
 int CFileDialog::DoModal()
 {
     m_strPathName.clear();
+    m_paths.clear();
     return ModalHost().FileDialog(*this);
 }
 

@@ -12,6 +12,12 @@
 
 class QWidget;
 
+// Flags of an open dialog: several files may be chosen at once; and, the program's own, a
+// folder may be chosen as well (confirming a selected folder chooses it, a double click
+// still opens it).
+constexpr DWORD OFN_ALLOWMULTISELECT = 0x00000200;
+constexpr DWORD OFN_EX_FOLDERTOO = 0x80000000;
+
 using FilterPair = std::pair<std::string, std::string>; // description, patterns ("*.jpg;*.jpeg")
 
 // The pairs of a Windows filter string: the bars separate descriptions and patterns, and a
@@ -29,6 +35,9 @@ public:
     virtual int DoModal();
 
     std::string GetPathName() const { return m_strPathName; }
+    // Every file chosen (one unless OFN_ALLOWMULTISELECT allowed several).
+    const std::vector<std::string>& GetPathNames() const { return m_paths; }
+    DWORD GetFlags() const { return m_dwFlags; }
     // The name without its folder, and the extension without its dot.
     std::string GetFileName() const;
     std::string GetFileExt() const;
@@ -42,8 +51,17 @@ public:
     // The folder the dialog opens in (a file's path stands for its folder).
     std::string m_strInitialDir;
 
-    // Set by the modal host when the user confirms a file.
-    void SetPathName(const std::string& strPath) { m_strPathName = strPath; }
+    // Set by the modal host when the user confirms a file, or several.
+    void SetPathName(const std::string& strPath)
+    {
+        m_strPathName = strPath;
+        m_paths = {strPath};
+    }
+    void SetPathNames(const std::vector<std::string>& paths)
+    {
+        m_paths = paths;
+        m_strPathName = paths.empty() ? std::string() : paths.front();
+    }
 
 private:
     BOOL m_bOpenFileDialog;
@@ -51,5 +69,7 @@ private:
     std::string m_strFileName;
     std::vector<FilterPair> m_filters;
     QWidget* m_pParentWnd;
+    DWORD m_dwFlags;
     std::string m_strPathName;
+    std::vector<std::string> m_paths;
 };

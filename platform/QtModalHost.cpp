@@ -181,13 +181,43 @@ void PrepareQtFileDialog(QFileDialog& qtDialog, const CFileDialog& dialog)
         qtDialog.setDefaultSuffix(ToQString(dialog.DefaultExtension()));
 }
 
+namespace {
+
+// Qt's file dialog opens a folder that is confirmed; this one, asked to, takes it as the
+// choice instead. A double click still opens the folder, as the view handles that itself.
+class CFolderTooFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+    bool m_bFolderToo = false;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (m_bFolderToo && chosen.size() == 1 && QFileInfo(chosen.constFirst()).isDir() &&
+            QFileInfo(chosen.constFirst()) != QFileInfo(directory().absolutePath())) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 int CQtModalHost::FileDialog(CFileDialog& dialog)
 {
-    QFileDialog qtDialog(dialog.Parent());
+    CFolderTooFileDialog qtDialog(dialog.Parent());
     PrepareQtFileDialog(qtDialog, dialog);
+    if (dialog.GetFlags() & OFN_ALLOWMULTISELECT)
+        qtDialog.setFileMode(QFileDialog::ExistingFiles);
+    qtDialog.m_bFolderToo = (dialog.GetFlags() & OFN_EX_FOLDERTOO) != 0;
     if (qtDialog.exec() != QDialog::Accepted || qtDialog.selectedFiles().isEmpty())
         return IDCANCEL;
-    dialog.SetPathName(FromQString(QDir::toNativeSeparators(qtDialog.selectedFiles().constFirst())));
+    std::vector<std::string> paths;
+    for (const QString& path : qtDialog.selectedFiles())
+        paths.push_back(FromQString(QDir::toNativeSeparators(path)));
+    dialog.SetPathNames(paths);
     return IDOK;
 }
 

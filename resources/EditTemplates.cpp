@@ -27,6 +27,7 @@ const DialogTemplate& TrackListTemplate()
             {IDC_TRACK_GRID, ControlClass::Custom, "", kVisibleTab, 7, 45, 247, 162},
             {IDC_INSERT_TRACK, ControlClass::Button, "Insert Track", kPush, 260, 52, 58, 14},
             {IDC_REMOVE_TRACK, ControlClass::Button, "Remove Track", kPush, 260, 69, 58, 14},
+            {IDC_IMPORT_TRACKS, ControlClass::Button, "Import...", kPush, 260, 86, 58, 14},
             {IDC_SPINE_TEXT_LABEL, ControlClass::Static, "Spine Text:", kLabel, 7, 5, 37, 8},
             {IDC_SPINE_TEXT, ControlClass::Edit, "", kLineEdit, 7, 16, 247, 14},
             {IDC_TRACKS_LABEL, ControlClass::Static, "Tracks:", kLabel, 7, 34, 25, 8},

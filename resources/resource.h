@@ -84,6 +84,7 @@ constexpr int IDC_SLIMLINE_DVD = 1037;
 // Track listing dialog (template 13).
 constexpr int IDC_REMOVE_TRACK = 1002;
 constexpr int IDC_INSERT_TRACK = 1003;
+constexpr int IDC_IMPORT_TRACKS = 1004; // the importer of tracks from music files, under Remove Track
 constexpr int IDC_TRACK_GRID = 1005;
 constexpr int IDC_SPINE_TEXT = 1018;
 constexpr int IDC_SPINE_TEXT_LABEL = 1037;

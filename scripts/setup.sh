@@ -15,6 +15,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev
     xvfb xdotool poppler-utils
     clang-format lintian libglib2.0-dev pkg-config libqpdf-dev
+    libtag1-dev libcue-dev ffmpeg
 )
 
 missing=()

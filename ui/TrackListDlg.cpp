@@ -50,11 +50,14 @@ CTrackListDlg::CTrackListDlg(QWidget* pParent) : CDialog(pParent)
             [this] { OnInsertTrack(); });
     connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_REMOVE_TRACK)), &QAbstractButton::clicked, this,
             [this] { OnRemoveTrack(); });
+    connect(qobject_cast<QAbstractButton*>(GetDlgItem(IDC_IMPORT_TRACKS)), &QAbstractButton::clicked, this,
+            [this] { OnImportTracks(); });
     // Tab follows the dialog as it reads: spine text, the grid, then the buttons beside it.
     QWidget* order[] = {m_pSpineEdit,
                         m_pGrid,
                         GetDlgItem(IDC_INSERT_TRACK),
                         GetDlgItem(IDC_REMOVE_TRACK),
+                        GetDlgItem(IDC_IMPORT_TRACKS),
                         GetDlgItem(IDOK),
                         GetDlgItem(IDCANCEL)};
     for (size_t i = 1; i < std::size(order); ++i)

@@ -5,7 +5,12 @@
 
 #include "Dialog.h"
 
+#include "TrackListing.h"
+
 #include <string>
+#include <vector>
+
+struct TrackImport;
 
 class CEditGrid;
 class QLabel;
@@ -22,6 +27,8 @@ public:
     void OnOK() override;
     void OnInsertTrack();
     void OnRemoveTrack();
+    // Fills the listing from audio files, a folder of them or a CUE sheet.
+    void OnImportTracks();
 
     CEditGrid* Grid() const { return m_pGrid; }
     QLineEdit* SpineEdit() const { return m_pSpineEdit; }
@@ -37,6 +44,9 @@ protected:
 
 private:
     void StoreOpenEdit();
+    TrackImport ImportChosen(const std::vector<std::string>& paths);
+    bool HasTypedTitles() const;
+    void ShowImportedRows(const std::vector<TrackRow>& rows);
     void ShowHeadings();
     void NumberEmptyListing();
     void DecodeListing();

@@ -4,6 +4,7 @@
 #include "CoverFile.h"
 #include "EditTemplates.h"
 #include "MulDiv.h"
+#include "MusicFiles.h"
 #include "ProgramScreens.h"
 #include "SleevoraUser.h"
 #include "TrackListing.h"
@@ -316,4 +317,28 @@ TEST_F(RealProgram, RecentCoversAndPrinterAlignmentFromTheWindowsMenu)
     QFile settings(user.Program().SettingsFile());
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("dwPrintOffsetX=25"));
+}
+
+// Track Listing, Import..., a folder of tagged music typed into the file dialog: the listing
+// and the spine text come from the tags and show in the preview.
+TEST_F(RealProgram, ImportingAFolderOfMusicFillsTheTrackListing)
+{
+    const QString music = user.Program().Home() + QStringLiteral("/Night Drive");
+    ASSERT_TRUE(QDir().mkpath(music));
+    ASSERT_TRUE(MakeSilence(music + QStringLiteral("/01.flac"), 2));
+    ASSERT_TRUE(
+        TagFile(music + QStringLiteral("/01.flac"), {"Harbour Lights", "Ann Vale", "", "Night Drive", 1, 0}));
+    ASSERT_TRUE(MakeSilence(music + QStringLiteral("/02.ogg"), 3));
+    ASSERT_TRUE(
+        TagFile(music + QStringLiteral("/02.ogg"), {"Paper Boats", "Ann Vale", "", "Night Drive", 2, 0}));
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    user.Click(IDC_TRACK_LISTING);
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDC_IMPORT_TRACKS));
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), music));
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDOK));
+    ASSERT_TRUE(WaitForWindowToClose(kTrackListingTitle));
+    CoverState cover = NewCover(StandardCD);
+    cover.bCoverText = EncodeTrackListing({{"1.", "Harbour Lights", "0:02"}, {"2.", "Paper Boats", "0:03"}});
+    cover.backCoverSpineText = "Ann Vale - Night Drive";
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("imported")));
 }

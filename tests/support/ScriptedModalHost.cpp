@@ -55,22 +55,27 @@ int CScriptedModalHost::DoModal(CDialog& dialog)
 
 void CScriptedModalHost::AnswerFileDialog(const std::string& strPath)
 {
-    m_fileAnswers.push_back(strPath);
+    m_fileAnswers.push_back(strPath.empty() ? std::vector<std::string>() : std::vector<std::string>{strPath});
+}
+
+void CScriptedModalHost::AnswerFileDialog(const std::vector<std::string>& paths)
+{
+    m_fileAnswers.push_back(paths);
 }
 
 int CScriptedModalHost::FileDialog(CFileDialog& dialog)
 {
-    m_fileDialogs.push_back(
-        {dialog.IsOpenDialog() != 0, dialog.Filters(), dialog.m_strInitialDir, dialog.Parent()});
+    m_fileDialogs.push_back({dialog.IsOpenDialog() != 0, dialog.Filters(), dialog.m_strInitialDir,
+                             dialog.Parent(), dialog.GetFlags()});
     if (m_fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return IDCANCEL;
     }
-    const std::string answer = m_fileAnswers.front();
+    const std::vector<std::string> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     if (answer.empty())
         return IDCANCEL;
-    dialog.SetPathName(answer);
+    dialog.SetPathNames(answer);
     return IDOK;
 }
 

@@ -33,6 +33,8 @@ public:
     void AnswerDialog(int nResult);
     // The user confirms this path in the next file dialog; an empty path cancels it.
     void AnswerFileDialog(const std::string& strPath);
+    // The user confirms several paths at once.
+    void AnswerFileDialog(const std::vector<std::string>& paths);
     // The user sets up the printer (say, a PDF file) and prints; a null action cancels.
     using PrintAction = std::function<void(QPrinter&)>;
     void AnswerPrintDialog(PrintAction action);
@@ -53,6 +55,7 @@ public:
         std::vector<FilterPair> filters;
         std::string initialDir;
         QWidget* pParent; // the window it is centred on
+        DWORD dwFlags;
     };
     const std::vector<FileDialogRequest>& FileDialogsRun() const { return m_fileDialogs; }
     bool AllAnswersUsed() const
@@ -74,7 +77,7 @@ private:
     std::deque<DialogAction> m_dialogAnswers;
     std::vector<AskedQuestion> m_questions;
     std::vector<std::string> m_dialogs;
-    std::deque<std::string> m_fileAnswers;
+    std::deque<std::vector<std::string>> m_fileAnswers;
     std::vector<FileDialogRequest> m_fileDialogs;
     std::deque<PrintAction> m_printAnswers;
     int m_nPrintDialogs = 0;

@@ -1,6 +1,7 @@
 // Main of every test program: a QApplication on the headless platform, so widgets,
 // fonts and printers work without a display, also while tests are discovered at build time.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -21,6 +22,11 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    // The user's data folder (the desktop's recently used files among it) is a folder of
+    // this test program's own: tests running side by side never meet there, and never touch
+    // the real one.
+    const QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

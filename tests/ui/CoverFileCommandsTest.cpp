@@ -51,11 +51,9 @@ protected:
     void SetUp() override
     {
         InitProgramResources();
-        QStandardPaths::setTestModeEnabled(true);
         Open(StandardCD);
         TheCover().lastFilePath = folder.path().toStdString();
     }
-    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
 
     void Open(CoverType type)
     {

@@ -4,6 +4,7 @@
 #include "EditGrid.h"
 #include "GridCellEdit.h"
 #include "Help.h"
+#include "MusicFiles.h"
 #include "ScriptedModalHost.h"
 #include "TrackListing.h"
 #include "resource.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -440,3 +442,51 @@ TEST_F(TrackListDialog, F1OpensTheHelpFileFromTheGridAndItsEditor)
 }
 
 #include "TrackListDlgTest.moc"
+
+// Import... with a folder of tagged music: the rows and the spine text come from the tags,
+// and the cells are ordinary cells after that.
+TEST_F(TrackListDialog, ImportingAFolderFillsTheListingWhichEditsAndEncodesAsTyped)
+{
+    QTemporaryDir music;
+    ASSERT_TRUE(MakeSilence(music.filePath(QStringLiteral("1.flac")), 2));
+    ASSERT_TRUE(TagFile(music.filePath(QStringLiteral("1.flac")),
+                        {"Harbour Lights", "Ann Vale", "", "Night Drive", 1, 0}));
+    ASSERT_TRUE(MakeSilence(music.filePath(QStringLiteral("2.flac")), 3));
+    ASSERT_TRUE(TagFile(music.filePath(QStringLiteral("2.flac")),
+                        {"Live [/DELIM] Mix", "Ann Vale", "", "Night Drive", 2, 0}));
+    Open("", /*showSpine=*/true, "");
+    host.AnswerFileDialog(music.path().toStdString());
+    Click(IDC_IMPORT_TRACKS);
+    EXPECT_TRUE(host.Questions().empty()); // the listing had no titles to lose
+    EXPECT_EQ(Grid().GetRows(), 3);
+    EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Ann Vale - Night Drive"));
+    EXPECT_EQ(host.FileDialogsRun().back().dwFlags, OFN_ALLOWMULTISELECT | OFN_EX_FOLDERTOO);
+
+    ClickCell(2, 3);
+    EditBox().setText(QStringLiteral("0:04"));
+    QTest::keyClick(&EditBox(), Qt::Key_Return);
+    QApplication::processEvents();
+    Click(IDOK);
+    EXPECT_EQ(dialog.m_strListing,
+              EncodeTrackListing({{"1.", "Harbour Lights", "0:02"}, {"2.", "Live  Mix", "0:04"}}));
+    EXPECT_EQ(dialog.m_strSpine, "Ann Vale - Night Drive");
+}
+
+TEST_F(TrackListDialog, ImportingOverTypedTitlesAsksFirstAndKeepsThemOnNo)
+{
+    QTemporaryDir music;
+    ASSERT_TRUE(MakeSilence(music.filePath(QStringLiteral("a.wav")), 2));
+    Open(Numbered(2), /*showSpine=*/true, "Typed Spine");
+    host.AnswerFileDialog(std::vector<std::string>{music.filePath(QStringLiteral("a.wav")).toStdString()});
+    host.AnswerMessageBox(IDNO);
+    Click(IDC_IMPORT_TRACKS);
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Import Tracks");
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2"}));
+
+    host.AnswerFileDialog(std::vector<std::string>{music.filePath(QStringLiteral("a.wav")).toStdString()});
+    host.AnswerMessageBox(IDYES);
+    Click(IDC_IMPORT_TRACKS);
+    EXPECT_EQ(Column(2), (Strings{"a"}));
+    EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Typed Spine")); // a typed spine text stays
+}

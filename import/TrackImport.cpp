@@ -1,0 +1,78 @@
+#include "TrackImport.h"
+
+#include "ImportShared.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+const char* const kAudioExtensions[] = {".flac", ".mp3", ".ogg", ".oga",  ".opus", ".m4a", ".aac",
+                                        ".mp4",  ".wav", ".aif", ".aiff", ".wv",   ".ape"};
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+} // namespace
+
+bool IsAudioFileName(const std::string& strPath)
+{
+    const std::string lower = LowerCase(strPath);
+    for (const char* extension : kAudioExtensions) {
+        const std::string ending(extension);
+        if (lower.size() > ending.size() &&
+            lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::string FormatTrackLength(long nSeconds)
+{
+    if (nSeconds < 0)
+        return {};
+    char text[32];
+    if (nSeconds >= 3600)
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", nSeconds / 3600, nSeconds / 60 % 60,
+                      nSeconds % 60);
+    else
+        std::snprintf(text, sizeof text, "%ld:%02ld", nSeconds / 60, nSeconds % 60);
+    return text;
+}
+
+std::string ImportSummary(const TrackImport& import)
+{
+    const size_t tracks = import.rows.size();
+    std::string summary = std::to_string(tracks) + (tracks == 1 ? " track imported" : " tracks imported");
+    if (import.nUnreadable > 0)
+        summary += "; " + std::to_string(import.nUnreadable) +
+                   (import.nUnreadable == 1 ? " file could not be read" : " files could not be read");
+    return summary + ".";
+}
+
+std::string ProposedSpine(const std::string& strArtist, const std::string& strAlbum)
+{
+    if (!strArtist.empty() && !strAlbum.empty())
+        return strArtist + " - " + strAlbum;
+    return strArtist.empty() ? strAlbum : strArtist;
+}
+
+TrackRow ListingRow(const std::string& strNumber, const std::string& strTitle, const std::string& strLength)
+{
+    return {WithoutListingMarkers(strNumber), WithoutListingMarkers(strTitle),
+            WithoutListingMarkers(strLength)};
+}
+
+std::string FileTitle(const std::string& strPath)
+{
+    const size_t slash = strPath.find_last_of('/');
+    std::string name = slash == std::string::npos ? strPath : strPath.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return name;
+}
