@@ -1,6 +1,8 @@
 // Takes the README's screenshots from the running program, driven with real pointer and
 // key events on a private display: the New Cover window, the main window with each sample
 // cover loaded through Load, the Track Listing and Font dialogs (not a test).
+#include "EditTemplates.h"
+#include "MusicFiles.h"
 #include "ProgramDriver.h"
 #include "Resources.h"
 #include "SleevoraUser.h"
@@ -40,10 +42,38 @@ bool LoadSample(CSleevoraUser& user, const char* sample)
     return chosen && user.WaitForMainWindow();
 }
 
+// The Track Listing filled by Import... from a folder of tagged music.
+bool ShootImport(CSleevoraUser& user)
+{
+    const QString music = user.Program().Home() + QStringLiteral("/The Quiet Coast");
+    QDir().mkpath(music);
+    const MusicTags tracks[] = {{"Harbour Lights", "Ann Vale", "", "The Quiet Coast", 1, 0},
+                                {"Paper Boats", "Ann Vale", "", "The Quiet Coast", 2, 0},
+                                {"The Long Way Round", "Ann Vale", "", "The Quiet Coast", 3, 0},
+                                {"Salt & Pepper", "Ann Vale", "", "The Quiet Coast", 4, 0}};
+    int seconds = 161;
+    for (const MusicTags& track : tracks) {
+        const QString file = music + QStringLiteral("/%1.flac").arg(track.track, 2, 10, QLatin1Char('0'));
+        if (!MakeSilence(file, seconds) || !TagFile(file, track))
+            return false;
+        seconds += 37;
+    }
+    user.Click(IDC_TRACK_LISTING);
+    const QString title = QStringLiteral("Edit Cover Text/Track Listing");
+    if (!user.ClickInDialog(title, TrackListTemplate(), IDC_IMPORT_TRACKS) ||
+        !user.ChooseFile(QStringLiteral("Open"), music))
+        return false;
+    MovePointerTo(QPoint(0, 0));
+    const bool shot = Shoot(title, "track-import.png");
+    user.ClickInDialog(title, TrackListTemplate(), IDCANCEL);
+    return shot && WaitForWindowToClose(title);
+}
+
 bool TakeAll()
 {
     CSleevoraUser user;
-    if (!Shoot(QStringLiteral("Create A New Cover"), "new-cover.png") || !user.ChooseNewCover(StandardCD))
+    if (!Shoot(QStringLiteral("Create A New Cover"), "new-cover.png") || !user.ChooseNewCover(StandardCD) ||
+        !ShootImport(user))
         return false;
     if (!LoadSample(user, "standard-cd.slv") || !Shoot(QStringLiteral("Sleevora"), "main-standard-cd.png") ||
         !Shoot(QStringLiteral("Sleevora"), "cover-cd-back.png"))
@@ -51,7 +81,7 @@ bool TakeAll()
     user.Click(IDC_TRACK_LISTING);
     if (!Shoot(QStringLiteral("Edit Cover Text/Track Listing"), "track-listing.png"))
         return false;
-    PressKeys({QStringLiteral("Escape")});
+    user.ClickInDialog(QStringLiteral("Edit Cover Text/Track Listing"), TrackListTemplate(), IDCANCEL);
     WaitForWindowToClose(QStringLiteral("Edit Cover Text/Track Listing"));
     user.Click(IDC_FONT);
     if (!Shoot(QStringLiteral("Font"), "font-dialog.png"))
