@@ -55,7 +55,8 @@ std::string FirstValue(const TagLib::PropertyMap& properties, const char* key)
 bool ReadAudioTrack(const std::string& strPath, AudioTrack& track)
 {
     TagLib::FileRef file(strPath.c_str(), true, TagLib::AudioProperties::Average);
-    if (file.isNull() || !file.audioProperties())
+    // A file whose audio TagLib cannot find (no sample rate) is no track, whatever its name.
+    if (file.isNull() || !file.audioProperties() || file.audioProperties()->sampleRate() <= 0)
         return false;
     track.strPath = strPath;
     track.nSeconds = std::lround(file.audioProperties()->lengthInMilliseconds() / 1000.0);

@@ -46,7 +46,7 @@ long FileFrames(const std::string& strName, const std::string& strFolder)
         return -1;
     TagLib::FileRef audio(QFile::encodeName(file.absoluteFilePath()).constData(), true,
                           TagLib::AudioProperties::Average);
-    if (audio.isNull() || !audio.audioProperties())
+    if (audio.isNull() || !audio.audioProperties() || audio.audioProperties()->sampleRate() <= 0)
         return -1;
     return std::lround(audio.audioProperties()->lengthInMilliseconds() * kFramesPerSecond / 1000.0);
 }

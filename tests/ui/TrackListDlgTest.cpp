@@ -490,3 +490,21 @@ TEST_F(TrackListDialog, ImportingOverTypedTitlesAsksFirstAndKeepsThemOnNo)
     EXPECT_EQ(Column(2), (Strings{"a"}));
     EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Typed Spine")); // a typed spine text stays
 }
+
+TEST_F(TrackListDialog, AFolderOfTwoThousandUnreadableFilesIsReportedAndChangesNothing)
+{
+    QTemporaryDir music;
+    for (int i = 0; i < 2000; ++i) {
+        QFile junk(music.filePath(QStringLiteral("%1.mp3").arg(i, 4, 10, QLatin1Char('0'))));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("ID3 not really");
+    }
+    Open(Numbered(2));
+    host.AnswerFileDialog(music.path().toStdString());
+    host.AnswerMessageBox(IDOK);
+    Click(IDC_IMPORT_TRACKS);
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].text,
+              "No tracks were found there.\n\n0 tracks imported; 2000 files could not be read.");
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2"}));
+}
