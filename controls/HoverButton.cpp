@@ -175,6 +175,7 @@ void CHoverButton::ReleaseImages()
     m_nIconHeight = 0;
     m_pBitmap.reset();
     m_bmpMask = QImage();
+    m_sharpBitmap = QImage();
     m_nBitmapWidth = 0;
     m_nBitmapHeight = 0;
 }
@@ -187,10 +188,11 @@ DWORD CHoverButton::AssignIcon(int nIconId, int)
         update();
         return 1;
     }
-    // An icon's hot spot is its centre: twice the hot spot is the size it is drawn at.
+    // An icon's hot spot is its centre: twice the hot spot is the size it is drawn at. A
+    // scaled screen gets the icon's 2× copy, drawn at that same size.
     m_nIconWidth = 2 * (icon.width() / 2);
     m_nIconHeight = 2 * (icon.height() / 2);
-    m_icon = icon.toImage();
+    m_icon = LoadIconResource(nIconId, devicePixelRatioF()).toImage();
     m_imageKind = ImageKind::Icon;
     update();
     return 0;
@@ -214,9 +216,30 @@ DWORD CHoverButton::AssignBitmap(int nBitmapId, COLORREF crTransparent, int, COL
         update();
         return 2;
     }
+    m_sharpBitmap = SharpBitmap(nBitmapId, crTransparent);
     m_imageKind = ImageKind::Bitmap;
     update();
     return 0;
+}
+
+// The 2× copy of a bitmap for a scaled screen, its transparent colour made clear; null at 1×
+// or when there is no such copy.
+QImage CHoverButton::SharpBitmap(int nBitmapId, COLORREF crTransparent) const
+{
+    if (devicePixelRatioF() <= 1.0)
+        return QImage();
+    QImage sharp = LoadBitmapResource(nBitmapId, devicePixelRatioF());
+    if (sharp.devicePixelRatio() <= 1.0)
+        return QImage();
+    sharp = sharp.convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = ToQColor(crTransparent).rgb() & 0xFFFFFF;
+    for (int y = 0; y < sharp.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(sharp.scanLine(y));
+        for (int x = 0; x < sharp.width(); ++x)
+            if ((row[x] & 0xFFFFFF) == transparent)
+                row[x] = 0;
+    }
+    return sharp;
 }
 
 // The mask has 1 where the bitmap has the transparent colour, as a colour-to-monochrome
@@ -680,6 +703,10 @@ void CHoverButton::PaintBitmap(CDC* pDC, BOOL bHasCaption, CRect* rpItem, CRect*
     const int w = m_nBitmapWidth;
     const int h = m_nBitmapHeight;
     const CPoint pt = PlaceImage(bHasCaption, *rpItem, rpCaption, bPressed, w, h);
+    if (!m_sharpBitmap.isNull() && !bDisabled && pDC->Painter()) {
+        pDC->Painter()->drawImage(QRect(pt.x, pt.y, w, h), m_sharpBitmap);
+        return;
+    }
     CDC bitmapDC;
     bitmapDC.CreateCompatibleDC(pDC);
     CBitmap* pOld = bitmapDC.SelectObject(m_pBitmap.get());

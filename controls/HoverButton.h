@@ -108,6 +108,7 @@ private:
     void LoadSystemColors();
     void ReleaseImages();
     bool MakeBitmapMask(COLORREF crTransparent);
+    QImage SharpBitmap(int nBitmapId, COLORREF crTransparent) const;
     void Redraw(BOOL bRedraw);
     CPoint PlaceImage(BOOL bHasCaption, const CRect& rcItem, CRect* rpCaption, BOOL bPressed, int nWidth,
                       int nHeight) const;
@@ -124,6 +125,8 @@ private:
     // (1 where the bitmap is transparent).
     std::unique_ptr<CBitmap> m_pBitmap;
     QImage m_bmpMask;
+    // On a scaled screen: the bitmap's 2× copy with its transparent pixels clear.
+    QImage m_sharpBitmap;
     int m_nBitmapWidth = 0;
     int m_nBitmapHeight = 0;
     COLORREF m_crTransparent = 0;

@@ -1,17 +1,33 @@
 #include "OffscreenDC.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
-COffscreenDC::COffscreenDC(CDC* pDC, const RECT* pRect) : m_pDC(pDC), m_bMemDC(pDC && !pDC->IsPrinting())
+namespace {
+
+// A window on a scaled screen: its painter draws in logical pixels onto a backing store of
+// device pixels, which Qt already composes off screen. A bitmap of logical pixels copied
+// there would be enlarged and blur the text.
+bool IsScaledScreen(const CDC* pDC)
+{
+    const QPainter* painter = pDC->Painter();
+    return painter && painter->device() && painter->device()->devType() == QInternal::Widget &&
+           painter->device()->devicePixelRatioF() > 1.0;
+}
+
+} // namespace
+
+COffscreenDC::COffscreenDC(CDC* pDC, const RECT* pRect)
+    : m_pDC(pDC), m_bMemDC(pDC && !pDC->IsPrinting() && !IsScaledScreen(pDC))
 {
     if (!pDC)
         return;
     m_rect = pRect ? CRect(*pRect) : CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
     if (!m_bMemDC) {
-        // The printer's own painter, shared: the target's colours and modes carry over, and
-        // the painter is left running when this context goes.
+        // The printer's (or scaled window's) own painter, shared: the target's colours and
+        // modes carry over, and the painter is left running when this context goes.
         AttachPainter(pDC->Painter());
-        SetPrinting(true);
+        SetPrinting(pDC->IsPrinting());
         SetBkColor(pDC->GetBkColor());
         SetTextColor(pDC->GetTextColor());
         SetBkMode(pDC->GetBkMode());

@@ -1,7 +1,8 @@
 // A memory device context that composes a drawing off screen and copies it to its target
 // in one transfer when it goes out of scope, so that a control never flickers. On a
 // printer there is nothing to flicker and no pixels to copy back: drawing goes straight to
-// the printer's context.
+// the printer's context. So it does on a window of a scaled screen, whose painter Qt
+// already buffers at the screen's own resolution.
 #pragma once
 
 #include "DC.h"
@@ -14,7 +15,7 @@ public:
     explicit COffscreenDC(CDC* pDC, const RECT* pRect = nullptr);
     ~COffscreenDC() override;
 
-    // False when drawing goes straight to a printer.
+    // False when drawing goes straight to a printer or a scaled screen.
     bool IsMemoryDC() const { return m_bMemDC; }
     const CRect& GetRect() const { return m_rect; }
 

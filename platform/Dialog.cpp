@@ -202,8 +202,9 @@ QWidget* CreateStaticWidget(const ControlTemplate& control, QWidget* parent)
     }
     auto* label = new QLabel(parent);
     if (type == SS_BITMAP || type == SS_ICON) {
-        label->setPixmap(type == SS_BITMAP ? QPixmap::fromImage(LoadBitmapResource(control.nImage))
-                                           : LoadIconResource(control.nImage));
+        const qreal ratio = label->devicePixelRatioF();
+        label->setPixmap(type == SS_BITMAP ? QPixmap::fromImage(LoadBitmapResource(control.nImage, ratio))
+                                           : LoadIconResource(control.nImage, ratio));
         return label;
     }
     label->setTextFormat(Qt::PlainText);

@@ -11,21 +11,41 @@ std::map<int, Qt::CursorShape>& StandardCursors()
     return cursors;
 }
 
-QString ResourcePath(const char* folder, int nId)
+QString ResourcePath(const char* folder, int nId, const char* suffix = "")
 {
-    return QStringLiteral(":/%1/%2.png").arg(QLatin1String(folder)).arg(nId);
+    return QStringLiteral(":/%1/%2%3.png").arg(QLatin1String(folder)).arg(nId).arg(QLatin1String(suffix));
+}
+
+QImage LoadImageResource(const char* folder, int nId, qreal dRatio)
+{
+    if (dRatio > 1.0) {
+        QImage sharp(ResourcePath(folder, nId, "@2x"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QImage(ResourcePath(folder, nId));
 }
 
 } // namespace
 
-QPixmap LoadIconResource(int nId)
+QPixmap LoadIconResource(int nId, qreal dRatio)
 {
-    return QPixmap(ResourcePath("icons", nId));
+    return QPixmap::fromImage(LoadImageResource("icons", nId, dRatio));
 }
 
-QImage LoadBitmapResource(int nId)
+QImage LoadBitmapResource(int nId, qreal dRatio)
 {
-    return QImage(ResourcePath("bitmaps", nId));
+    return LoadImageResource("bitmaps", nId, dRatio);
+}
+
+QIcon ApplicationIconResource(int nId)
+{
+    QIcon icon;
+    icon.addFile(ResourcePath("icons", nId));
+    icon.addFile(ResourcePath("icons", nId, "@2x"));
+    return icon;
 }
 
 void RegisterStandardCursor(int nId, Qt::CursorShape shape)

@@ -8,7 +8,8 @@ void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int W = m_nWidth;
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
-    CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture =
+        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);

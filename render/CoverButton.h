@@ -5,6 +5,15 @@
 #include "CoverRenderer.h"
 #include "OwnerDrawButton.h"
 
+#include <QImage>
+
+// A preview of logicalSize on a screen scaled by dRatio, drawn at the screen's own pixels
+// (the owner has filled the renderer at nLogicalDpi × dRatio pixels an inch) and marked
+// with that ratio, so that a painter puts it at its logical size. The stored font's height
+// is in logical pixels, so nLogicalDpi is its resolution.
+QImage DrawPreviewAtDevicePixels(CCoverRenderer& renderer, const QSize& logicalSize, qreal dRatio,
+                                 int nLogicalDpi, UINT nState);
+
 class CCoverButton : public COwnerDrawButton
 {
     Q_OBJECT
@@ -15,7 +24,8 @@ public:
     // Owner-drawn and notifying, keeping the low eight style bits.
     void PreSubclassWindow() override;
     // Every paint draws the cover of that moment: the owner is first asked to copy the
-    // cover into the renderer (FillRequested, answered before it returns), then it draws.
+    // cover into the renderer (FillRequested, answered before it returns), then it draws,
+    // on a scaled screen at the screen's own pixels.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     virtual CCoverRenderer& Renderer() = 0;

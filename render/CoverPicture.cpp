@@ -1,5 +1,7 @@
 #include "CoverPicture.h"
 
+#include "Dib.h"
+#include "PreviewPicture.h"
 #include "QtConvert.h"
 
 #include <algorithm>
@@ -132,24 +134,90 @@ void CCoverPicture::Release()
     m_pBitmap = nullptr;
 }
 
+namespace {
+
+// The header to draw a picture with, or null for pixel types that cannot be drawn
+// (floating-point and complex images). A 16-bit grey picture looks like 5-5-5 colour in its
+// header: its copy in grey says what it is.
+const BITMAPINFO* DrawableInfo(FIBITMAP* pPicture, BITMAPINFO& grey)
+{
+    const BITMAPINFO* info = FreeImage_GetInfo(pPicture);
+    const FREE_IMAGE_TYPE type = FreeImage_GetImageType(pPicture);
+    if (!info || (type != FIT_BITMAP && type != FIT_UINT16 && type != FIT_RGB16 && type != FIT_RGBA16))
+        return nullptr;
+    if (type != FIT_UINT16)
+        return info;
+    grey = BITMAPINFO{};
+    grey.bmiHeader = info->bmiHeader;
+    grey.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    grey.bmiHeader.biCompression = BI_GRAY16;
+    return &grey;
+}
+
+// A top-down 32-bit picture as a DIB header, for drawing a QImage with StretchDIBits.
+BITMAPINFO TopDownInfo(const QImage& image)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = image.width();
+    info.bmiHeader.biHeight = -image.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+} // namespace
+
+FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide)
+{
+    const FREE_IMAGE_FORMAT format = CoverPictureFileFormat(strPath);
+    if (format == FIF_UNKNOWN)
+        return nullptr;
+    const int flags = format == FIF_JPEG ? std::clamp(nLongestSide, 1, 65535) << 16 : 0;
+    return WithinLimits(FreeImage_Load(format, strPath.c_str(), flags));
+}
+
+QImage CoverPictureImage(FIBITMAP* pPicture)
+{
+    BITMAPINFO grey;
+    const BITMAPINFO* info = pPicture ? DrawableInfo(pPicture, grey) : nullptr;
+    return info ? DibToImage(info, FreeImage_GetBits(pPicture), DIB_RGB_COLORS) : QImage();
+}
+
+CCoverPicture::CCoverPicture(const std::string& strPath, double dPreviewScaleX, double dPreviewScaleY)
+    : m_pBitmap(nullptr), m_bPreview(true), m_strPath(strPath), m_dPreviewScaleX(dPreviewScaleX),
+      m_dPreviewScaleY(dPreviewScaleY)
+{
+}
+
 bool CCoverPicture::StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
 {
+    if (m_bPreview)
+        return StretchPreviewOnto(dc, x, y, nWidth, nHeight);
     if (!m_pBitmap)
         return false;
-    const BITMAPINFO* info = FreeImage_GetInfo(m_pBitmap);
-    const FREE_IMAGE_TYPE type = FreeImage_GetImageType(m_pBitmap);
-    if (!info || (type != FIT_BITMAP && type != FIT_UINT16 && type != FIT_RGB16 && type != FIT_RGBA16))
+    BITMAPINFO grey;
+    const BITMAPINFO* info = DrawableInfo(m_pBitmap, grey);
+    if (!info)
         return false;
-    // A 16-bit grey picture looks like 5-5-5 colour in its header: say what it is.
-    BITMAPINFO grey{};
-    if (type == FIT_UINT16) {
-        grey.bmiHeader = info->bmiHeader;
-        grey.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        grey.bmiHeader.biCompression = BI_GRAY16;
-        info = &grey;
-    }
     const int width = static_cast<int>(FreeImage_GetWidth(m_pBitmap));
     const int height = static_cast<int>(FreeImage_GetHeight(m_pBitmap));
     return dc.StretchDIBits(x, y, nWidth, nHeight, 0, 0, width, height, FreeImage_GetBits(m_pBitmap), info,
                             DIB_RGB_COLORS, SRCCOPY) != 0;
+}
+
+// The preview's picture is the screen-sized copy the cache keeps, at the size the area
+// takes once the cover is shrunk into the preview, stretched up over the full-size area
+// (and shrunk back with the cover, pixel for pixel).
+bool CCoverPicture::StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
+{
+    const QSize onScreen(std::max(1, static_cast<int>(std::lround(nWidth * m_dPreviewScaleX))),
+                         std::max(1, static_cast<int>(std::lround(nHeight * m_dPreviewScaleY))));
+    const QImage picture = PreviewPicture(m_strPath, onScreen);
+    if (picture.isNull())
+        return false;
+    const BITMAPINFO info = TopDownInfo(picture);
+    return dc.StretchDIBits(x, y, nWidth, nHeight, 0, 0, picture.width(), picture.height(),
+                            picture.constBits(), &info, DIB_RGB_COLORS, SRCCOPY) != 0;
 }

@@ -6,6 +6,7 @@
 #include "WinTypes.h"
 
 #include <FreeImage.h>
+#include <QImage>
 #include <string>
 
 // The picture format a path names: the tests ".JPG"/".JPEG", ".PNG", ".BMP", ".TIF"/".TIFF",
@@ -26,10 +27,21 @@ FIBITMAP* LoadCoverPicture(const std::string& strPath);
 // Whether a file is a picture the renderers can draw, checked when the user chooses it.
 bool CanReadCoverPicture(const std::string& strPath);
 
+// Decodes a picture for drawing it at most nLongestSide pixels across, as a preview needs it:
+// a JPEG at a reduced size while it decodes, other formats whole.
+FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide);
+// A decoded picture as a top-down 32-bit image; null for pixel types that cannot be drawn.
+QImage CoverPictureImage(FIBITMAP* pPicture);
+
 class CCoverPicture
 {
 public:
+    // The whole picture, decoded now: for paper.
     explicit CCoverPicture(const std::string& strPath) : m_pBitmap(LoadCoverPicture(strPath)) {}
+    // The picture as a preview shows it: nothing is decoded here; the drawing takes the copy
+    // the preview cache keeps, at the size the area has on screen (its full size times the
+    // preview's scale factors).
+    CCoverPicture(const std::string& strPath, double dPreviewScaleX, double dPreviewScaleY);
     ~CCoverPicture();
     CCoverPicture(const CCoverPicture&) = delete;
     CCoverPicture& operator=(const CCoverPicture&) = delete;
@@ -44,5 +56,11 @@ public:
     bool StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const;
 
 private:
+    bool StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const;
+
     FIBITMAP* m_pBitmap;
+    bool m_bPreview = false;
+    std::string m_strPath;
+    double m_dPreviewScaleX = 1.0;
+    double m_dPreviewScaleY = 1.0;
 };

@@ -21,4 +21,7 @@ public:
     void DrawForPrint(CDC* pDC, CRect rect, int nFontDpi);
 
     int m_nFontDpi = -1; // pixels per inch of the text font's height; -1 until the first drawing
+    // Drawing the preview on screen: the background picture is the screen-sized copy the
+    // preview cache keeps, rather than the whole picture decoded again (which paper gets).
+    bool m_bPreview = false;
 };

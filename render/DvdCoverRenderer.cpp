@@ -7,7 +7,8 @@ void CDvdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
-    CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture =
+        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     // A picture covers the whole insert, spine included; the colour shows only without one.

@@ -9,7 +9,8 @@ void CSlimlineCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
-    CCoverPicture picture(m_strImagePath);
+    CCoverPicture picture =
+        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
     COffscreenCover offscreen(pDC, W, H);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);

@@ -134,7 +134,7 @@ BOOL CCoverMainDlg::OnInitDialog()
     SetUpButtons();
     SetUpFonts();
     m_pViewBack->SetCheckState(true, true);
-    setWindowIcon(LoadIconResource(IDI_APPLICATION_ICON));
+    setWindowIcon(ApplicationIconResource(IDI_APPLICATION_ICON));
     ShowPreviewOf(type);
     InvalidatePreviews();
     return TRUE;

@@ -16,13 +16,12 @@
 
 namespace {
 
-// Scale factors from the full-size image to the preview control.
-template <typename Renderer> void SetPreviewScale(Renderer& renderer)
+// Scale factors from the full-size image to the preview control's pixels on the screen
+// (device pixels: twice its logical size on a screen scaled 2×).
+template <typename Renderer> void SetPreviewScale(Renderer& renderer, double dRatio)
 {
-    renderer.m_dScaleY =
-        renderer.m_nHeight > 0 ? static_cast<double>(renderer.height()) / renderer.m_nHeight : 1.0;
-    renderer.m_dScaleX =
-        renderer.m_nWidth > 0 ? static_cast<double>(renderer.width()) / renderer.m_nWidth : 1.0;
+    renderer.m_dScaleY = renderer.m_nHeight > 0 ? renderer.height() * dRatio / renderer.m_nHeight : 1.0;
+    renderer.m_dScaleX = renderer.m_nWidth > 0 ? renderer.width() * dRatio / renderer.m_nWidth : 1.0;
 }
 
 } // namespace
@@ -52,22 +51,25 @@ void CCoverMainDlg::FillVisiblePreview()
 }
 
 // Copies the cover of this moment into a preview, when the kind of case is the one that
-// preview draws; a custom size hands nothing over.
+// preview draws; a custom size hands nothing over. The full-size cover is made at the
+// screen's device resolution, so that a scaled screen gets its text and lines at its own
+// pixels rather than enlarged.
 void CCoverMainDlg::FillPreview(CCoverButton* pPreview)
 {
-    const int ppi = logicalDpiX();
+    const double ratio = pPreview->devicePixelRatioF();
+    const int ppi = qRound(logicalDpiX() * ratio);
     const CoverState& cover = TheCover();
     const bool cd = cover.covertype == StandardCD;
     if (cd && (pPreview == m_pCdFront || pPreview == m_pCdBack)) {
         const CoverSide side = pPreview == m_pCdFront ? CoverSide::Front : CoverSide::Back;
         FillCdRenderer(*static_cast<CMyFlatButton*>(pPreview), cover, TheGeometry(), side, ppi);
-        SetPreviewScale(*static_cast<CMyFlatButton*>(pPreview));
+        SetPreviewScale(*static_cast<CMyFlatButton*>(pPreview), ratio);
     } else if (pPreview == m_pDvd && (cover.covertype == StandardDVD || cover.covertype == SlimlineDVD)) {
         FillDvdRenderer(*m_pDvd, cover, TheGeometry(), ppi);
-        SetPreviewScale(*m_pDvd);
+        SetPreviewScale(*m_pDvd, ratio);
     } else if (pPreview == m_pSlimline && cover.covertype == SlimlineCD) {
         FillSlimlineRenderer(*m_pSlimline, cover, TheGeometry(), ppi);
-        SetPreviewScale(*m_pSlimline);
+        SetPreviewScale(*m_pSlimline, ratio);
     }
 }
 

@@ -22,17 +22,34 @@ const QColor kRed(210, 50, 50);
 const QColor kPaper(252, 252, 248);
 const QColor kGold(240, 190, 60);
 
-void Save(const QString& name, int size, const std::function<void(QPainter&)>& draw, bool magenta = false,
-          int height = 0)
+// Draws a picture of size × height units at scale pixels a unit; the drawing functions
+// work in units, so the 2× copy has the same shapes at twice the pixels.
+QImage Draw(int size, int height, int scale, const std::function<void(QPainter&)>& draw, bool magenta)
 {
-    QImage image(size, height ? height : size, QImage::Format_ARGB32);
+    QImage image(size * scale, (height ? height : size) * scale, QImage::Format_ARGB32);
     image.fill(magenta ? QColor(255, 0, 255) : QColor(Qt::transparent));
     QPainter painter(&image);
+    painter.scale(scale, scale);
     // Bitmaps on magenta keep hard edges: every pixel is either the picture or the key colour.
     painter.setRenderHint(QPainter::Antialiasing, !magenta);
     draw(painter);
     painter.end();
-    image.save(g_folder + QLatin1Char('/') + name);
+    return image;
+}
+
+void Save(const QString& name, int size, const std::function<void(QPainter&)>& draw, bool magenta = false,
+          int height = 0)
+{
+    Draw(size, height, 1, draw, magenta).save(g_folder + QLatin1Char('/') + name);
+}
+
+// A picture the program shows in its windows: also drawn at 2× as name@2x.png, for screens
+// scaled 2×.
+void SaveBoth(const QString& name, int size, const std::function<void(QPainter&)>& draw, bool magenta = false,
+              int height = 0)
+{
+    Save(name + QStringLiteral(".png"), size, draw, magenta, height);
+    Draw(size, height, 2, draw, magenta).save(g_folder + QLatin1Char('/') + name + QStringLiteral("@2x.png"));
 }
 
 QPen Outline(qreal width = 1.6)
@@ -294,11 +311,12 @@ void CoverFileIcon(QPainter& p, int size)
 
 void Logo(QPainter& p)
 {
+    p.save();
     ApplicationIcon(p, 44);
+    p.restore();
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(13);
     font.setBold(true);
-    p.resetTransform();
     p.setFont(font);
     p.setPen(kInk);
     p.drawText(QRectF(0, 46, 69, 18), Qt::AlignCenter, QStringLiteral("Sleevora"));
@@ -341,27 +359,27 @@ int main(int argc, char** argv)
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(g_folder + QStringLiteral("/icons"));
     QDir().mkpath(g_folder + QStringLiteral("/bitmaps"));
-    Save(QStringLiteral("icons/168.png"), 32, ChooseImage);
-    Save(QStringLiteral("icons/169.png"), 32, ClearImage);
-    Save(QStringLiteral("icons/170.png"), 32, Print);
-    Save(QStringLiteral("icons/171.png"), 32, Exit);
-    Save(QStringLiteral("icons/172.png"), 32, Continue);
-    Save(QStringLiteral("icons/173.png"), 32, ChooseColor);
-    Save(QStringLiteral("icons/174.png"), 32, TrackListing);
-    Save(QStringLiteral("icons/175.png"), 32, Font);
-    Save(QStringLiteral("icons/177.png"), 16, [](QPainter& p) { Mark(p, true); });
-    Save(QStringLiteral("icons/180.png"), 16, [](QPainter& p) { Mark(p, false); });
-    Save(QStringLiteral("icons/185.png"), 32, Help);
-    Save(QStringLiteral("icons/188.png"), 32, StartOver);
-    Save(QStringLiteral("icons/15.png"), 32, [](QPainter& p) { ApplicationIcon(p, 32); });
+    SaveBoth(QStringLiteral("icons/168"), 32, ChooseImage);
+    SaveBoth(QStringLiteral("icons/169"), 32, ClearImage);
+    SaveBoth(QStringLiteral("icons/170"), 32, Print);
+    SaveBoth(QStringLiteral("icons/171"), 32, Exit);
+    SaveBoth(QStringLiteral("icons/172"), 32, Continue);
+    SaveBoth(QStringLiteral("icons/173"), 32, ChooseColor);
+    SaveBoth(QStringLiteral("icons/174"), 32, TrackListing);
+    SaveBoth(QStringLiteral("icons/175"), 32, Font);
+    SaveBoth(QStringLiteral("icons/177"), 16, [](QPainter& p) { Mark(p, true); });
+    SaveBoth(QStringLiteral("icons/180"), 16, [](QPainter& p) { Mark(p, false); });
+    SaveBoth(QStringLiteral("icons/185"), 32, Help);
+    SaveBoth(QStringLiteral("icons/188"), 32, StartOver);
+    SaveBoth(QStringLiteral("icons/15"), 32, [](QPainter& p) { ApplicationIcon(p, 32); });
     for (const int size : {16, 24, 48, 64, 128, 256})
         Save(QStringLiteral("icons/sleevora-%1.png").arg(size), size,
              [size](QPainter& p) { ApplicationIcon(p, size); });
     for (const int size : {16, 24, 48, 64, 128, 256})
         Save(QStringLiteral("icons/cover-file-%1.png").arg(size), size,
              [size](QPainter& p) { CoverFileIcon(p, size); });
-    Save(QStringLiteral("bitmaps/155.png"), 69, Logo, false, 64);
-    Save(QStringLiteral("bitmaps/205.png"), 32, SaveBitmap, true);
-    Save(QStringLiteral("bitmaps/206.png"), 32, LoadBitmap, true);
+    SaveBoth(QStringLiteral("bitmaps/155"), 69, Logo, false, 64);
+    SaveBoth(QStringLiteral("bitmaps/205"), 32, SaveBitmap, true);
+    SaveBoth(QStringLiteral("bitmaps/206"), 32, LoadBitmap, true);
     return 0;
 }

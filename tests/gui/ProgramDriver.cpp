@@ -46,7 +46,7 @@ CPrivateDisplay::CPrivateDisplay()
     // -displayfd: the server picks a free display itself and writes its number on stdout.
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("0"), QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"),
                     QStringLiteral("tcp")});
     if (!m_server.waitForStarted(kWaitMs))
         return;
@@ -81,7 +81,7 @@ bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs)
     return true;
 }
 
-CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder)
+CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder, double dScale)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString home = m_home.path();
@@ -98,6 +98,8 @@ CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
     environment.remove(QStringLiteral("SESSION_MANAGER"));
+    if (dScale != 1.0)
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(dScale));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.start(QStringLiteral(SLEEVORA_PROGRAM), arguments);
@@ -204,6 +206,14 @@ void TypeText(const QString& text)
 QImage Screenshot()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Screenshot(const QRect& part)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, part.x(), part.y(), part.width(), part.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 int DifferingPixels(const QImage& actual, const QImage& expected, int nTolerance)

@@ -33,11 +33,13 @@ constexpr int kWaitMs = 30000;
 bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs = kWaitMs);
 
 // The running program, with its own home, configuration, data, cache and runtime folders;
-// programs given the same runtime folder run as two windows of one user's session.
+// programs given the same runtime folder run as two windows of one user's session. A scale
+// above 1 runs it as on a screen scaled that much (QT_SCALE_FACTOR).
 class CProgram
 {
 public:
-    explicit CProgram(const QStringList& arguments = {}, const QString& strRuntimeFolder = {});
+    explicit CProgram(const QStringList& arguments = {}, const QString& strRuntimeFolder = {},
+                      double dScale = 1.0);
     ~CProgram();
     bool WaitForExit(int nTimeoutMs = kWaitMs);
     bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
@@ -68,6 +70,8 @@ void PressKeys(const QStringList& keys);
 void TypeText(const QString& text);
 
 QImage Screenshot();
+// A part of the screen only: quicker to read, for timing what appears there.
+QImage Screenshot(const QRect& part);
 // How many pixels of two pictures of the same size differ by more than the tolerance in
 // any channel; every pixel when the sizes differ.
 int DifferingPixels(const QImage& actual, const QImage& expected, int nTolerance);

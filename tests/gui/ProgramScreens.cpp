@@ -48,15 +48,19 @@ int PreviewId(CoverType type, CoverSide side)
     }
 }
 
-// Fills the preview as the main window does, at 96 pixels an inch, and draws it.
+// Fills the preview as the main window does, at 96 pixels an inch times the screen's
+// scale, and draws it.
 template <typename Renderer, typename Fill>
-QImage DrawPreview(Renderer& renderer, const QRect& place, Fill fill)
+QImage DrawPreview(Renderer& renderer, const QRect& place, double dScale, Fill fill)
 {
     renderer.resize(place.size());
-    fill();
-    renderer.m_dScaleY = static_cast<double>(place.height()) / renderer.m_nHeight;
-    renderer.m_dScaleX = static_cast<double>(place.width()) / renderer.m_nWidth;
-    return renderer.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    fill(qRound(96 * dScale));
+    renderer.m_dScaleY = place.height() * dScale / renderer.m_nHeight;
+    renderer.m_dScaleX = place.width() * dScale / renderer.m_nWidth;
+    if (dScale == 1.0)
+        return renderer.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return DrawPreviewAtDevicePixels(renderer, place.size(), dScale, 96, 0)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -94,7 +98,7 @@ CoverState NewCover(CoverType type)
     return cover;
 }
 
-QImage ExpectedPreview(const CoverState& cover, CoverSide side)
+QImage ExpectedPreview(const CoverState& cover, CoverSide side, double dScale)
 {
     CoverGeometry geometry;
     geometry.SetForCoverType(cover.covertype, 121, 119, 151, 118);
@@ -107,12 +111,14 @@ QImage ExpectedPreview(const CoverState& cover, CoverSide side)
     switch (cover.covertype) {
     case StandardDVD:
     case SlimlineDVD:
-        return DrawPreview(dvd, place, [&] { FillDvdRenderer(dvd, cover, geometry, 96); });
+        return DrawPreview(dvd, place, dScale, [&](int ppi) { FillDvdRenderer(dvd, cover, geometry, ppi); });
     case SlimlineCD:
-        return DrawPreview(slimline, place, [&] { FillSlimlineRenderer(slimline, cover, geometry, 96); });
+        return DrawPreview(slimline, place, dScale,
+                           [&](int ppi) { FillSlimlineRenderer(slimline, cover, geometry, ppi); });
     default: {
         CMyFlatButton& cd = side == CoverSide::Front ? front : back;
-        return DrawPreview(cd, place, [&] { FillCdRenderer(cd, cover, geometry, side, 96); });
+        return DrawPreview(cd, place, dScale,
+                           [&](int ppi) { FillCdRenderer(cd, cover, geometry, side, ppi); });
     }
     }
 }

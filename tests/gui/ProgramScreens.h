@@ -19,5 +19,5 @@ QRect PreviewPlace(CoverType type, CoverSide side);
 // A new cover of a kind as the main window resets it on a 96 dpi screen.
 CoverState NewCover(CoverType type);
 // The preview of one side of a cover, drawn by the renderers exactly as the main window
-// has them draw it.
-QImage ExpectedPreview(const CoverState& cover, CoverSide side);
+// has them draw it; on a screen scaled dScale, in its device pixels.
+QImage ExpectedPreview(const CoverState& cover, CoverSide side, double dScale = 1.0);

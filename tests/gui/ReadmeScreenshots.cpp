@@ -1,6 +1,7 @@
 // Takes the README's screenshots from the running program, driven with real pointer and
 // key events on a private display: the New Cover window, the main window with each sample
-// cover loaded through Load, the Track Listing and Font dialogs (not a test).
+// cover loaded through Load, the Track Listing and Font dialogs, and the main window on a
+// screen scaled 2× (not a test).
 #include "EditTemplates.h"
 #include "MusicFiles.h"
 #include "ProgramDriver.h"
@@ -69,6 +70,14 @@ bool ShootImport(CSleevoraUser& user)
     return shot && WaitForWindowToClose(title);
 }
 
+// The standard CD sample opened on a screen scaled 2×, as most laptops run now.
+bool TakeAtScaleTwo()
+{
+    CSleevoraUser user({QStringLiteral(SLEEVORA_SAMPLES "/standard-cd.slv")}, {}, 2.0);
+    MovePointerTo(QPoint(0, 0));
+    return user.WaitForMainWindow() && Shoot(QStringLiteral("Sleevora"), "main-standard-cd-scale-2.png");
+}
+
 bool TakeAll()
 {
     CSleevoraUser user;
@@ -115,7 +124,7 @@ int main(int argc, char** argv)
     InitProgramResources();
     g_out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_out);
-    if (!TakeAll()) {
+    if (!TakeAll() || !TakeAtScaleTwo()) {
         std::fputs("readme_screenshots: the program did not show what was expected\n", stderr);
         return 1;
     }

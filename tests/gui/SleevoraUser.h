@@ -12,7 +12,10 @@
 class CSleevoraUser
 {
 public:
-    explicit CSleevoraUser(const QStringList& arguments = {}, const QString& strRuntimeFolder = {});
+    // dScale: the program runs as on a screen scaled that much; places and pictures on the
+    // screen are then in its device pixels.
+    explicit CSleevoraUser(const QStringList& arguments = {}, const QString& strRuntimeFolder = {},
+                           double dScale = 1.0);
 
     CProgram& Program() { return m_program; }
     CoverType Kind() const { return m_kind; }
@@ -33,8 +36,11 @@ public:
     testing::AssertionResult Answer(const QString& strTitle, const QStringList& keys);
     // Types a path into the waiting file dialog and confirms it.
     testing::AssertionResult ChooseFile(const QString& strTitle, const QString& strPath);
-    // The preview shows the renderers' own drawing of the cover, within a few pixels.
+    // The preview shows the renderers' own drawing of the cover, within a few pixels (on a
+    // scaled screen, but for the edges of its letters).
     testing::AssertionResult PreviewShows(const CoverState& cover, CoverSide side, const QString& strName);
+    // The preview's place on the screen.
+    QRect PreviewOnScreen(CoverSide side);
     testing::AssertionResult ExitAnswering(const QStringList& questionsAndKeys);
 
     // The kind the New Cover window will have checked next time (the last one used).
@@ -43,4 +49,5 @@ public:
 private:
     CProgram m_program;
     CoverType m_kind = StandardCD;
+    double m_dScale = 1.0;
 };
