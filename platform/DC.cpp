@@ -518,6 +518,25 @@ int CDC::StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, in
     return std::abs(nSrcHeight);
 }
 
+BOOL CDC::DrawPicture(const CRect& rect, const QImage& picture)
+{
+    if (!CanDraw() || picture.isNull() || rect.Width() <= 0 || rect.Height() <= 0)
+        return FALSE;
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_pPainter->setRenderHint(QPainter::LosslessImageRendering, true);
+    // A PDF viewer paints every pixel an image touches, and the page's position is a sum of
+    // floating numbers: clipped a hair inside its rectangle, the picture cannot spill one
+    // pixel past an edge that lies exactly on a pixel boundary.
+    const QRectF place(rect.left, rect.top, rect.Width(), rect.Height());
+    constexpr qreal kHair = 0.05;
+    m_pPainter->setClipRect(place.adjusted(kHair, kHair, -kHair, -kHair),
+                            m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_pPainter->drawImage(place, picture);
+    m_pPainter->restore();
+    return TRUE;
+}
+
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     if (!CanDraw())
@@ -530,7 +549,6 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     if (pixels.isNull())
         return FALSE;
     DrawStretched(pixels, QRect(x, y, nWidth, nHeight), dwRop);
-    m_lastBlit = pixels;
     return TRUE;
 }
 

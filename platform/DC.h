@@ -107,9 +107,9 @@ public:
     QPainter* Painter() const { return m_pPainter; }
     // The pixels of a context that can be read: a memory context's bitmap or an attached image.
     const QImage* ReadableImage() const;
-    // The pixels the last BitBlt put on this context, shared rather than copied: what was
-    // drawn on a device that cannot be read back (a PDF page), for code that needs its edges.
-    const QImage& LastBlitPixels() const { return m_lastBlit; }
+    // Draws a picture stretched over a rectangle by the device itself, not resampled first:
+    // a PDF page keeps the picture at its own resolution, exactly (no JPEG compression).
+    BOOL DrawPicture(const CRect& rect, const QImage& picture);
 
 private:
     void ResetState();
@@ -144,5 +144,4 @@ private:
     int m_nBkMode = OPAQUE;
     COLORREF m_crBk = RGB(255, 255, 255);
     COLORREF m_crText = RGB(0, 0, 0);
-    QImage m_lastBlit;
 };

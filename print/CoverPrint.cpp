@@ -27,12 +27,15 @@ CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeig
 // guide lines: it is cut at its trim and folded at the fold marks, and the spine guides'
 // rectangles run along the trim too.
 template <typename Renderer>
-void PrintPiece(Renderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi, bool bGuides)
+void PrintPiece(Renderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi, const PieceDrawing& drawing)
 {
     renderer.m_dScaleX = 1.0;
     renderer.m_dScaleY = 1.0;
-    renderer.m_bShowBorder = renderer.m_bShowBorder && bGuides;
-    renderer.m_bShowSpineGuides = renderer.m_bShowSpineGuides && bGuides;
+    const bool guides = drawing.bGuides && !drawing.bBackgroundOnly;
+    renderer.m_bShowBorder = renderer.m_bShowBorder && guides;
+    renderer.m_bShowSpineGuides = renderer.m_bShowSpineGuides && guides;
+    renderer.m_bBackgroundOnly = drawing.bBackgroundOnly;
+    renderer.m_pPagePictures = drawing.pPagePictures;
     renderer.DrawForPrint(pDC, rect, nFontDpi);
 }
 
@@ -118,7 +121,7 @@ std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece)
 }
 
 void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
-                    bool bGuides)
+                    const PieceDrawing& drawing)
 {
     const CoverGeometry geometry = PrintedGeometry(cover.covertype);
     PageRenderers renderers(cover.covertype);
@@ -129,31 +132,33 @@ void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const C
         const CoverSide side = piece == CoverPiece::CdFront ? CoverSide::Front : CoverSide::Back;
         CCdCoverRenderer& renderer = side == CoverSide::Front ? renderers.cdFront : renderers.cdBack;
         FillCdRenderer(renderer, cover, geometry, side, ppi);
-        PrintPiece(renderer, pDC, rect, nFontDpi, bGuides);
+        PrintPiece(renderer, pDC, rect, nFontDpi, drawing);
         break;
     }
     case CoverPiece::Insert:
         if (cover.covertype == SlimlineCD) {
             FillSlimlineRenderer(renderers.slimline, cover, geometry, ppi);
-            PrintPiece(renderers.slimline, pDC, rect, nFontDpi, bGuides);
+            PrintPiece(renderers.slimline, pDC, rect, nFontDpi, drawing);
         } else {
             FillDvdRenderer(renderers.dvd, cover, geometry, ppi);
-            PrintPiece(renderers.dvd, pDC, rect, nFontDpi, bGuides);
+            PrintPiece(renderers.dvd, pDC, rect, nFontDpi, drawing);
         }
         break;
     }
 }
 
-void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi)
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPagePictures* pPagePictures)
 {
     // A custom size has no pieces: the page stays blank.
     const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
+    PieceDrawing drawing;
+    drawing.pPagePictures = pPagePictures;
     for (const CoverPiece piece : PiecesOf(cover.covertype))
-        DrawCoverPiece(pDC, cover, piece, PieceRect(ppi, cover.covertype, piece), nFontDpi);
+        DrawCoverPiece(pDC, cover, piece, PieceRect(ppi, cover.covertype, piece), nFontDpi, drawing);
 }
 
 void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement,
-                   const PrintCalibration& calibration)
+                   const PrintCalibration& calibration, CPagePictures* pPagePictures)
 {
     const int dpi = painter.device()->logicalDpiX();
     painter.save();
@@ -163,7 +168,7 @@ void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, con
         CDC dc;
         dc.AttachPainter(&painter);
         dc.SetPrinting(true);
-        PrintCoverPage(&dc, cover, nFontDpi);
+        PrintCoverPage(&dc, cover, nFontDpi, pPagePictures);
     }
     painter.restore();
 }

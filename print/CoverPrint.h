@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class CPagePictures;
 class QPainter;
 class QPrinter;
 
@@ -45,17 +46,27 @@ std::vector<CoverPiece> PiecesOf(CoverType type);
 CRect PieceRect(int nPpi, CoverType type, CoverPiece piece);
 // The fold lines across a piece, in pixels from its left edge: the spines' edges.
 std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece);
-// Draws one piece into a rectangle of the device's pixels, as the page draws it; without its
-// outline and spine guides for a print shop.
+// How a piece is drawn: with its outline and spine guides (a print shop's piece has none),
+// whole or only its background (for a print shop's bleed), and onto a PDF page that keeps
+// vectors and takes its pictures from pPagePictures (null: a bitmap, as for printers).
+struct PieceDrawing
+{
+    bool bGuides = true;
+    bool bBackgroundOnly = false;
+    CPagePictures* pPagePictures = nullptr;
+};
+// Draws one piece into a rectangle of the device's pixels, as the page draws it.
 void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
-                    bool bGuides = true);
+                    const PieceDrawing& drawing = {});
 
 // Draws the cover's page onto a device context: a standard CD's front above its back, every
 // other printable kind in the back rectangle, a kind without a layout nothing. nFontDpi is
 // the screen's resolution, in which the cover's font heights are given, so text keeps its
 // size on paper.
-void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi);
+// With pPagePictures the page is a PDF that keeps vectors and the original pictures.
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPagePictures* pPagePictures = nullptr);
 // The same through a painter already active on the page, whose origin is the printable
 // area's corner: placed on the sheet and corrected for the printer as given.
 void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi,
-                   const CoverPlacement& placement = {}, const PrintCalibration& calibration = {});
+                   const CoverPlacement& placement = {}, const PrintCalibration& calibration = {},
+                   CPagePictures* pPagePictures = nullptr);

@@ -1,5 +1,7 @@
 #include "PrintShop.h"
 
+#include "PagePictures.h"
+
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -11,27 +13,54 @@ int MmToPixels(double dMm, int nDpi)
     return static_cast<int>(std::lround(dMm / 25.4 * nDpi));
 }
 
-// The bleed band: each edge row and column of the piece, one pixel deep, stretched out over
-// the band, and each corner pixel over its corner. Nothing is drawn inside the trim.
-void DrawBleed(QPainter& painter, const QImage& piece, const QRect& trim, int nBleed)
+// The bleed is drawn from a picture of the piece's background at this resolution: the band
+// is trimmed off, and its edge needs no more.
+constexpr int kBleedDpi = 75;
+
+// The piece's background (colour and picture, no text) as a small picture.
+QImage BackgroundPicture(const CoverState& cover, CoverPiece piece, int nFontDpi)
 {
-    if (nBleed <= 0 || piece.isNull())
+    const CRect place = PieceRect(kBleedDpi, cover.covertype, piece);
+    QImage background(place.Width(), place.Height(), QImage::Format_RGB32);
+    if (background.isNull())
+        return background;
+    background.fill(Qt::white);
+    background.setDotsPerMeterX(qRound(kBleedDpi / 0.0254));
+    background.setDotsPerMeterY(qRound(kBleedDpi / 0.0254));
+    CPagePictures decoded(false);
+    PieceDrawing drawing;
+    drawing.bBackgroundOnly = true;
+    drawing.pPagePictures = &decoded;
+    CDC dc;
+    dc.Attach(&background);
+    DrawCoverPiece(&dc, cover, piece, CRect(0, 0, place.Width(), place.Height()), nFontDpi, drawing);
+    return background;
+}
+
+// The bleed band: each edge row and column of the piece's background stretched out over the
+// band, and each corner pixel over its corner. Nothing is drawn inside the trim.
+void DrawBleed(QPainter& painter, const QImage& background, const QRect& trim, int nBleed)
+{
+    if (nBleed <= 0 || background.isNull())
         return;
-    const int w = piece.width();
-    const int h = piece.height();
+    const int w = background.width();
+    const int h = background.height();
     const int l = trim.left();
     const int t = trim.top();
+    const int r = l + trim.width();
+    const int b = t + trim.height();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(l, t - nBleed, w, nBleed), piece, QRect(0, 0, w, 1));
-    painter.drawImage(QRect(l, t + h, w, nBleed), piece, QRect(0, h - 1, w, 1));
-    painter.drawImage(QRect(l - nBleed, t, nBleed, h), piece, QRect(0, 0, 1, h));
-    painter.drawImage(QRect(l + w, t, nBleed, h), piece, QRect(w - 1, 0, 1, h));
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.drawImage(QRect(l, t - nBleed, trim.width(), nBleed), background, QRect(0, 0, w, 1));
+    painter.drawImage(QRect(l, b, trim.width(), nBleed), background, QRect(0, h - 1, w, 1));
+    painter.drawImage(QRect(l - nBleed, t, nBleed, trim.height()), background, QRect(0, 0, 1, h));
+    painter.drawImage(QRect(r, t, nBleed, trim.height()), background, QRect(w - 1, 0, 1, h));
     const QPoint corners[] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
     for (const QPoint& corner : corners) {
-        const int x = corner.x() == 0 ? l - nBleed : l + w;
-        const int y = corner.y() == 0 ? t - nBleed : t + h;
-        painter.fillRect(QRect(x, y, nBleed, nBleed), QColor::fromRgb(piece.pixel(corner)));
+        const int x = corner.x() == 0 ? l - nBleed : r;
+        const int y = corner.y() == 0 ? t - nBleed : b;
+        painter.fillRect(QRect(x, y, nBleed, nBleed), QColor::fromRgb(background.pixel(corner)));
     }
     painter.restore();
 }
@@ -84,21 +113,21 @@ std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double
     return pages;
 }
 
-void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi)
+void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi,
+                       CPagePictures& pictures)
 {
-    QImage drawn;
     {
         CDC dc;
         dc.AttachPainter(&painter);
         dc.SetPrinting(true);
         const QRect& trim = page.trim;
+        PieceDrawing drawing;
+        drawing.bGuides = false;
+        drawing.pPagePictures = &pictures;
         DrawCoverPiece(&dc, cover, page.piece,
                        CRect(trim.left(), trim.top(), trim.left() + trim.width(), trim.top() + trim.height()),
-                       nFontDpi, false);
-        // What the piece's drawing put on the page, shared, for its edges: a PDF page cannot
-        // be read back.
-        drawn = dc.LastBlitPixels();
+                       nFontDpi, drawing);
     }
-    DrawBleed(painter, drawn, page.trim, page.nBleed);
+    DrawBleed(painter, BackgroundPicture(cover, page.piece, nFontDpi), page.trim, page.nBleed);
     DrawMarks(painter, page, painter.device()->logicalDpiX());
 }

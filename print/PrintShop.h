@@ -30,7 +30,8 @@ struct PrintShopPage
 
 // The pages of a cover's pieces at a resolution, with a bleed in millimetres.
 std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double dBleedMm);
-// Draws one page with a painter active on a page of that size: the piece as the printed
-// page draws it but without its guide lines (the marks stand in for them), its edges run on
-// into the bleed, and the marks.
-void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi);
+// Draws one page with a painter active on a PDF page of that size: the piece as the printed
+// page draws it but without its guide lines (the marks stand in for them), its background's
+// edges run on into the bleed, and the marks. Its pictures come from the page's pictures.
+void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi,
+                       CPagePictures& pictures);

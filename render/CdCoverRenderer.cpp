@@ -8,9 +8,8 @@ void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int W = m_nWidth;
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
-    CCoverPicture picture =
-        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
-    COffscreenCover offscreen(pDC, W, H);
+    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
+    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);
     if (m_bExtendImage)
@@ -18,6 +17,10 @@ void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     else
         picture.StretchOnto(dc, S, 0, W - 2 * S, H);
     picture.Release();
+    if (m_bBackgroundOnly) {
+        offscreen.ShrinkOnto(hDC, rect);
+        return;
+    }
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);

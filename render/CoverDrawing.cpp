@@ -4,10 +4,24 @@
 #include "QtConvert.h"
 #include "TrackListing.h"
 
+#include <QPainter>
+
 #include <array>
 
-COffscreenCover::COffscreenCover(CDC* pTarget, int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight)
+COffscreenCover::COffscreenCover(CDC* pTarget, int nWidth, int nHeight, const CRect* pStraightInto)
+    : m_nWidth(nWidth), m_nHeight(nHeight)
 {
+    if (pStraightInto && pTarget->Painter()) {
+        m_pStraight = pTarget->Painter();
+        m_pStraight->save();
+        m_pStraight->translate(pStraightInto->left, pStraightInto->top);
+        m_pStraight->setClipRect(QRect(0, 0, nWidth, nHeight),
+                                 m_pStraight->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        m_dc.AttachPainter(m_pStraight);
+        m_dc.SetPrinting(pTarget->IsPrinting());
+        m_dc.SetStretchBltMode(COLORONCOLOR);
+        return;
+    }
     m_dc.CreateCompatibleDC(pTarget);
     m_bitmap.CreateCompatibleBitmap(pTarget, nWidth, nHeight);
     m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
@@ -16,6 +30,11 @@ COffscreenCover::COffscreenCover(CDC* pTarget, int nWidth, int nHeight) : m_nWid
 
 COffscreenCover::~COffscreenCover()
 {
+    if (m_pStraight) {
+        m_dc.DeleteDC();
+        m_pStraight->restore();
+        return;
+    }
     m_dc.SelectObject(m_pOldBitmap);
 }
 
@@ -29,6 +48,8 @@ void COffscreenCover::Fill(COLORREF cr)
 
 void COffscreenCover::ShrinkOnto(CDC* pTarget, const CRect& rect)
 {
+    if (m_pStraight)
+        return; // drawn in place already
     m_dc.StretchBlt(0, 0, rect.Width(), rect.Height(), &m_dc, 0, 0, m_nWidth, m_nHeight, SRCCOPY);
     pTarget->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &m_dc, 0, 0, SRCCOPY);
 }

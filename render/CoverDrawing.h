@@ -7,12 +7,16 @@
 
 #include <string>
 
+class QPainter;
+
 // An off-screen context holding a full-size image of width × height pixels made for the
-// target, in COLORONCOLOR stretch mode.
+// target, in COLORONCOLOR stretch mode. Given a rectangle of the target to draw straight
+// into (a PDF page at full size), it holds no image: it draws on the target's painter,
+// moved to the rectangle and clipped to width × height, and shrinking only ends that.
 class COffscreenCover
 {
 public:
-    COffscreenCover(CDC* pTarget, int nWidth, int nHeight);
+    COffscreenCover(CDC* pTarget, int nWidth, int nHeight, const CRect* pStraightInto = nullptr);
     ~COffscreenCover();
     COffscreenCover(const COffscreenCover&) = delete;
     COffscreenCover& operator=(const COffscreenCover&) = delete;
@@ -29,6 +33,7 @@ private:
     CBitmap* m_pOldBitmap = nullptr;
     int m_nWidth;
     int m_nHeight;
+    QPainter* m_pStraight = nullptr; // the target's painter while drawing straight onto it
 };
 
 // A font made from a LOGFONT, selected into a context for one drawing step and taken out

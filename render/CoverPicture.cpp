@@ -1,6 +1,7 @@
 #include "CoverPicture.h"
 
 #include "Dib.h"
+#include "PagePictures.h"
 #include "PreviewPicture.h"
 #include "QtConvert.h"
 
@@ -191,10 +192,17 @@ CCoverPicture::CCoverPicture(const std::string& strPath, double dPreviewScaleX, 
 {
 }
 
+CCoverPicture::CCoverPicture(const std::string& strPath, CPagePictures& pagePictures)
+    : m_pBitmap(nullptr), m_strPath(strPath), m_pPagePictures(&pagePictures)
+{
+}
+
 bool CCoverPicture::StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
 {
     if (m_bPreview)
         return StretchPreviewOnto(dc, x, y, nWidth, nHeight);
+    if (m_pPagePictures)
+        return StretchPageOnto(dc, x, y, nWidth, nHeight);
     if (!m_pBitmap)
         return false;
     BITMAPINFO grey;
@@ -220,4 +228,12 @@ bool CCoverPicture::StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nH
     const BITMAPINFO info = TopDownInfo(picture);
     return dc.StretchDIBits(x, y, nWidth, nHeight, 0, 0, picture.width(), picture.height(),
                             picture.constBits(), &info, DIB_RGB_COLORS, SRCCOPY) != 0;
+}
+
+bool CCoverPicture::StretchPageOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
+{
+    if (m_strPath.empty() || nWidth <= 0 || nHeight <= 0)
+        return false;
+    const QImage picture = m_pPagePictures->ImageFor(m_strPath, QSize(nWidth, nHeight));
+    return !picture.isNull() && dc.DrawPicture(CRect(x, y, x + nWidth, y + nHeight), picture) != 0;
 }

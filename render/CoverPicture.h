@@ -33,6 +33,8 @@ FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide);
 // A decoded picture as a top-down 32-bit image; null for pixel types that cannot be drawn.
 QImage CoverPictureImage(FIBITMAP* pPicture);
 
+class CPagePictures;
+
 class CCoverPicture
 {
 public:
@@ -42,6 +44,8 @@ public:
     // the preview cache keeps, at the size the area has on screen (its full size times the
     // preview's scale factors).
     CCoverPicture(const std::string& strPath, double dPreviewScaleX, double dPreviewScaleY);
+    // The picture as a PDF page takes it from the page's pictures: nothing is decoded here.
+    CCoverPicture(const std::string& strPath, CPagePictures& pagePictures);
     ~CCoverPicture();
     CCoverPicture(const CCoverPicture&) = delete;
     CCoverPicture& operator=(const CCoverPicture&) = delete;
@@ -57,10 +61,12 @@ public:
 
 private:
     bool StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const;
+    bool StretchPageOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const;
 
     FIBITMAP* m_pBitmap;
     bool m_bPreview = false;
     std::string m_strPath;
     double m_dPreviewScaleX = 1.0;
     double m_dPreviewScaleY = 1.0;
+    CPagePictures* m_pPagePictures = nullptr;
 };

@@ -4,8 +4,13 @@
 // fills its members before every drawing; a renderer never reads the cover record itself.
 #pragma once
 
+#include "CoverPicture.h"
 #include "DC.h"
 #include "WinTypes.h"
+
+#include <string>
+
+class CPagePictures;
 
 class CCoverRenderer
 {
@@ -24,4 +29,16 @@ public:
     // Drawing the preview on screen: the background picture is the screen-sized copy the
     // preview cache keeps, rather than the whole picture decoded again (which paper gets).
     bool m_bPreview = false;
+    // Drawing a PDF page that keeps vectors: the cover is drawn straight onto the page (text
+    // as text, lines as lines) and its picture comes from the page's pictures. Null for a
+    // bitmap drawn off screen, as for the screen and printers.
+    CPagePictures* m_pPagePictures = nullptr;
+    // Only the background colour and picture, no text: a print shop's bleed repeats the
+    // background's edges.
+    bool m_bBackgroundOnly = false;
+
+protected:
+    // The picture as this drawing takes it: the preview's kept copy, the page's, or the
+    // whole picture decoded for paper.
+    CCoverPicture PictureFor(const std::string& strPath, double dScaleX, double dScaleY) const;
 };

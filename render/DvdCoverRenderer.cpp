@@ -7,14 +7,17 @@ void CDvdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     const int W = m_nWidth;
     const int H = m_nHeight;
-    CCoverPicture picture =
-        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
-    COffscreenCover offscreen(pDC, W, H);
+    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
+    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
     CDC& dc = offscreen.DC();
     // A picture covers the whole insert, spine included; the colour shows only without one.
     if (!picture.StretchOnto(dc, 0, 0, W, H))
         offscreen.Fill(m_crBackground);
     picture.Release();
+    if (m_bBackgroundOnly) {
+        offscreen.ShrinkOnto(hDC, rect);
+        return;
+    }
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);

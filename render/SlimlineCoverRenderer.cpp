@@ -9,9 +9,8 @@ void CSlimlineCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
-    CCoverPicture picture =
-        m_bPreview ? CCoverPicture(m_strImagePath, m_dScaleX, m_dScaleY) : CCoverPicture(m_strImagePath);
-    COffscreenCover offscreen(pDC, W, H);
+    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
+    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);
     if (m_bExtendImage)
@@ -19,6 +18,10 @@ void CSlimlineCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     else
         picture.StretchOnto(dc, F + S, 0, W - F - S, H);
     picture.Release();
+    if (m_bBackgroundOnly) {
+        offscreen.ShrinkOnto(hDC, rect);
+        return;
+    }
 
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
     dc.SetBkMode(TRANSPARENT);

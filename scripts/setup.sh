@@ -14,7 +14,7 @@ packages=(
     fp-utils xchm xdg-utils
     desktop-file-utils appstream dpkg-dev
     xvfb xdotool poppler-utils
-    clang-format lintian libglib2.0-dev pkg-config libqpdf-dev
+    clang-format lintian libglib2.0-dev pkg-config libqpdf-dev libjpeg-dev
     libtag1-dev libcue-dev ffmpeg
 )
 

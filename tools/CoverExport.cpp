@@ -3,8 +3,11 @@
 #include "CoverFile.h"
 #include "CoverPrint.h"
 #include "CoverState.h"
+#include "PagePictures.h"
+#include "PdfJpegs.h"
 #include "PrintShopPdf.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -44,20 +47,30 @@ struct SheetJob
     PrintCalibration calibration;
 };
 
-std::string WritePdf(QSaveFile& file, const SheetJob& job, bool bLossless)
+// The page as a PDF that keeps vectors: text as text (its fonts embedded), lines as lines,
+// JPEG pictures as their files' own bytes and other pictures exactly.
+std::string WritePdf(QSaveFile& file, const SheetJob& job)
 {
-    QPdfWriter writer(&file);
-    writer.setPageLayout(job.layout);
-    writer.setResolution(CoverPrintResolution(kMaxPrintDpi));
-    writer.setTitle(QStringLiteral("Cover"));
-    writer.setCreator(QStringLiteral("Sleevora"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return "cannot start the PDF";
-    painter.setRenderHint(QPainter::LosslessImageRendering, bLossless);
-    DrawCoverPage(painter, job.cover, kScreenDpi, job.placement, job.calibration);
-    painter.end();
-    return std::string();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CPagePictures pictures;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(job.layout);
+        writer.setResolution(CoverPrintResolution(kMaxPrintDpi));
+        writer.setTitle(QStringLiteral("Cover"));
+        writer.setCreator(QStringLiteral("Sleevora"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return "cannot start the PDF";
+        DrawCoverPage(painter, job.cover, kScreenDpi, job.placement, job.calibration, &pictures);
+        painter.end();
+    }
+    std::string error;
+    const QByteArray pdf = WithOriginalJpegs(buffer.data(), pictures.Jpegs(), &error);
+    if (pdf.isEmpty())
+        return error;
+    return file.write(pdf) == pdf.size() ? std::string() : "cannot write the PDF";
 }
 
 std::string WritePng(QSaveFile& file, const SheetJob& job, int nDpi)
@@ -140,8 +153,7 @@ std::string ExportCover(const ExportRequest& request)
     if (request.dBleedMm >= 0)
         error = WritePrintShop(file, cover, request.dBleedMm);
     else
-        error = kind == OutputKind::Pdf ? WritePdf(file, job, request.bLosslessPictures)
-                                        : WritePng(file, job, request.nDpi);
+        error = kind == OutputKind::Pdf ? WritePdf(file, job) : WritePng(file, job, request.nDpi);
     if (!error.empty()) {
         file.cancelWriting();
         return error + ": " + request.strOutputPath;

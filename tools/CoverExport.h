@@ -10,9 +10,7 @@ struct ExportRequest
 {
     std::string strCoverPath;
     std::string strOutputPath;
-    int nDpi = 300; // pixels per inch of a PNG; a PDF is drawn at 600
-    // Pictures in a PDF kept exactly (Flate) rather than JPEG-compressed.
-    bool bLosslessPictures = false;
+    int nDpi = 300; // pixels per inch of a PNG; a PDF keeps vectors, its pictures at most 600
     // The paper of the sheet: on A4 the pieces keep their fixed places, on another paper the
     // layout is centred; a paper it does not fit is refused.
     SheetPaper paper = SheetPaper::A4;

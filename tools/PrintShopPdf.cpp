@@ -1,5 +1,7 @@
 #include "PrintShopPdf.h"
 
+#include "PagePictures.h"
+#include "PdfJpegs.h"
 #include "PrintShop.h"
 
 #include <QBuffer>
@@ -15,8 +17,9 @@
 
 namespace {
 
-// The pieces are drawn as the printed page draws them: at 600 dpi, with font heights in the
-// pixels of the screen they were designed on.
+// The pieces are drawn as the printed page draws them: in 600 dpi units (the page keeps
+// vectors and its pictures whole), with font heights in the pixels of the screen they were
+// designed on.
 constexpr int kDpi = 600;
 constexpr int kScreenDpi = 96;
 
@@ -46,6 +49,7 @@ QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, std::string* p
     writer.setTitle(QStringLiteral("Cover"));
     writer.setCreator(QStringLiteral("Sleevora"));
     QPainter painter;
+    CPagePictures pictures;
     std::vector<PageBoxes> boxes;
     for (const PrintShopPage& layout : LayOutPrintShopPages(cover.covertype, kDpi, dBleedMm)) {
         // A PDF page is whole points: the page takes the next whole point up, the trim stays
@@ -59,14 +63,15 @@ QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, std::string* p
             *pError = "cannot start the PDF";
             return {};
         }
-        DrawPrintShopPage(painter, cover, layout, kScreenDpi);
+        DrawPrintShopPage(painter, cover, layout, kScreenDpi, pictures);
         PageBoxes pageBoxes{};
         ToPdfBox(layout.trim, page.height(), pageBoxes.trim);
         ToPdfBox(layout.Bleed(), page.height(), pageBoxes.bleed);
         boxes.push_back(pageBoxes);
     }
     painter.end();
-    return WithPageBoxes(buffer.data(), boxes, pError);
+    const QByteArray withPictures = WithOriginalJpegs(buffer.data(), pictures.Jpegs(), pError);
+    return withPictures.isEmpty() ? QByteArray() : WithPageBoxes(withPictures, boxes, pError);
 }
 
 QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError)

@@ -2,6 +2,7 @@
 // printed page has it, the bleed band taking up the colour and picture at the edges, and the
 // marks outside the bleed.
 #include "PrintShop.h"
+#include "PagePictures.h"
 
 #include <FreeImage.h>
 #include <QDir>
@@ -49,6 +50,32 @@ QImage PrintedBack(const CoverState& cover)
     return page.copy(back.left, back.top, back.Width(), back.Height());
 }
 
+// The first column of the picture's blue half on the printed piece, along its middle row.
+int BlueFrom(const QImage& printed)
+{
+    for (int x = 0; x < printed.width(); ++x)
+        if (printed.pixel(x, printed.height() / 2) == qRgb(30, 60, 200))
+            return x;
+    return -1;
+}
+
+bool Near(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+// Pixels that differ between two pictures of the same size (beyond the rounding of text
+// edges blended over the picture), other than within a pixel of column nBoundary.
+int PixelsApartFrom(const QImage& actual, const QImage& expected, int nBoundary)
+{
+    int apart = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            apart += !Near(actual.pixel(x, y), expected.pixel(x, y)) && std::abs(x - nBoundary) > 1;
+    return apart;
+}
+
 } // namespace
 
 // A print shop's page of a piece, drawn as a picture at the resolution.
@@ -59,7 +86,8 @@ QImage PrintShopPicture(const CoverState& cover, const PrintShopPage& page)
     picture.setDotsPerMeterX(qRound(kDpi / 0.0254));
     picture.setDotsPerMeterY(qRound(kDpi / 0.0254));
     QPainter painter(&picture);
-    DrawPrintShopPage(painter, cover, page, 96);
+    CPagePictures pictures;
+    DrawPrintShopPage(painter, cover, page, 96, pictures);
     return picture;
 }
 
@@ -76,7 +104,9 @@ TEST(PrintShop, InsideTheTrimThePieceIsThePrintedOneAndTheBleedTakesUpItsEdges)
     const QImage printed = PrintedBack(cover);
     const QRect trim = back.trim;
     ASSERT_EQ(trim.size(), printed.size());
-    EXPECT_EQ(page.copy(trim), printed); // nothing inside the trim moves or stretches
+    // Nothing inside the trim moves or stretches. The PDF's device samples the picture
+    // itself, so its red-blue boundary may fall a pixel aside; everything else is the same.
+    EXPECT_EQ(PixelsApartFrom(page.copy(trim), printed, BlueFrom(printed)), 0);
 
     // The band repeats the edge: red on the left half, blue on the right, above and below,
     // and the left edge's own pixels out to the left.

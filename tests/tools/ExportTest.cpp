@@ -64,8 +64,8 @@ TEST_F(ExportTool, PdfIsOneA4PageTurnedForTheKindOfCase)
         EXPECT_TRUE(bytes.startsWith("%PDF"));
         const QString text = QString::fromLatin1(bytes);
         EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1) << sample;
-        EXPECT_TRUE(
-            text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ") + QLatin1String(mediaBox))))
+        EXPECT_TRUE(text.contains(
+            QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ") + QLatin1String(mediaBox))))
             << sample;
     }
 }

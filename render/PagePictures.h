@@ -1,0 +1,55 @@
+// The pictures of a page drawn for a PDF. Such a page keeps its pictures whole rather than
+// resampled to its pixels: a JPEG file goes into the PDF exactly as it is on disk, its place
+// on the page marked by a small stand-in image that is found and given the file's own data
+// once the PDF is written; any other picture is drawn decoded at its own resolution (at most
+// the page's pixels over its area) and kept exactly.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <map>
+#include <string>
+#include <vector>
+
+// A JPEG file a PDF can carry unchanged: 8 bits a sample, Huffman coded, grey, colour or CMYK.
+struct PageJpeg
+{
+    std::string strPath;
+    int nWidth = 0;
+    int nHeight = 0;
+    int nComponents = 0;
+    // An Adobe marker: CMYK is stored inverted, as Photoshop writes it.
+    bool bAdobe = false;
+};
+
+// Reads a JPEG file's header; false when it is no JPEG a PDF can carry as it is.
+bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg);
+
+class CPagePictures
+{
+public:
+    // bJpegsAsTheyAre false: every picture is decoded, a JPEG at a reduced size while it
+    // decodes, for a drawing that needs pixels rather than the PDF's picture (a print
+    // shop's bleed is drawn from a small picture of the piece's background).
+    explicit CPagePictures(bool bJpegsAsTheyAre = true) : m_bJpegsAsTheyAre(bJpegsAsTheyAre) {}
+
+    // The stand-in of the JPEG with index i is (i + 1) × kStandInHeight pixels: the size
+    // tells it apart in the PDF, whatever compression the PDF writer gives it.
+    static constexpr int kStandInHeight = 3;
+
+    // What to draw for a picture file over an area of nWidth × nHeight page pixels; null
+    // when the file holds no picture that can be drawn. The same file and area give the
+    // same image, which the PDF then holds once however often it is drawn.
+    QImage ImageFor(const std::string& strPath, const QSize& area);
+    // The JPEG files whose stand-ins were drawn, in the order of their indexes.
+    const std::vector<PageJpeg>& Jpegs() const { return m_jpegs; }
+
+private:
+    QImage StandInFor(const PageJpeg& jpeg);
+    QImage DecodedFor(const std::string& strPath, const QSize& area);
+
+    bool m_bJpegsAsTheyAre;
+    std::vector<PageJpeg> m_jpegs;
+    std::vector<QImage> m_standIns;
+    std::map<std::pair<std::string, std::pair<int, int>>, QImage> m_decoded;
+};
