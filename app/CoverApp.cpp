@@ -4,6 +4,7 @@
 #include "CoverMainDlg.h"
 #include "ModalHost.h"
 #include "NewCoverDlg.h"
+#include "PreviewPicture.h"
 
 #include <FreeImage.h>
 
@@ -14,6 +15,7 @@ BOOL CCoverApp::InitInstance()
     bool askForKind = !CanOpenAtStart();
     while (RunOnePass(askForKind) == IDOK)
         askForKind = true;
+    ClearPreviewPictures(); // waits for any picture still being decoded ahead
     FreeImage_DeInitialise();
     return FALSE;
 }

@@ -52,13 +52,17 @@ const std::string kListing = EncodeTrackListing(
     {{"1.", "Harbour Lights", "3:41"}, {"2.", "Paper Boats", "4:02"}, {"3.", "Coda", "1:09"}});
 
 // Paints a renderer as the preview does: full size at 96 ppi, shrunk into 500 × 400.
-template <typename Renderer> void PaintPreview(Renderer& renderer, QImage& target)
+void PaintPreview(CCoverRenderer& renderer, QImage& target)
 {
-    renderer.m_dScaleX = 500.0 / renderer.m_nWidth;
-    renderer.m_dScaleY = 400.0 / renderer.m_nHeight;
     CDC dc;
     dc.Attach(&target);
     renderer.Draw(&dc, CRect(0, 0, 500, 400), 0, &dc);
+}
+
+template <typename Renderer> void ScaleIntoPreview(Renderer& renderer)
+{
+    renderer.m_dScaleX = 500.0 / renderer.m_nWidth;
+    renderer.m_dScaleY = 400.0 / renderer.m_nHeight;
 }
 
 QImage PreviewTarget()
@@ -123,6 +127,7 @@ template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewFirstP
 {
     Renderer renderer;
     Fill(renderer, 96);
+    ScaleIntoPreview(renderer);
     renderer.m_bPreview = true;
     QImage target = PreviewTarget();
     for (auto _ : state) {
@@ -136,6 +141,7 @@ template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewRepain
 {
     Renderer renderer;
     Fill(renderer, 96);
+    ScaleIntoPreview(renderer);
     renderer.m_bPreview = true;
     QImage target = PreviewTarget();
     ClearPreviewPictures();

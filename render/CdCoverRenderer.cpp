@@ -2,6 +2,7 @@
 
 #include "CoverDrawing.h"
 #include "CoverPicture.h"
+#include "PreviewPicture.h"
 
 void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
@@ -12,10 +13,8 @@ void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
     CDC& dc = offscreen.DC();
     offscreen.Fill(m_crBackground);
-    if (m_bExtendImage)
-        picture.StretchOnto(dc, 0, 0, W, H);
-    else
-        picture.StretchOnto(dc, S, 0, W - 2 * S, H);
+    const CRect area = PictureArea();
+    picture.StretchOnto(dc, area.left, area.top, area.Width(), area.Height());
     picture.Release();
     if (m_bBackgroundOnly) {
         offscreen.ShrinkOnto(hDC, rect);
@@ -32,6 +31,19 @@ void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
     const int my = static_cast<int>(T * m_dTextMarginY);
     DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, W - S - 5, H));
     offscreen.ShrinkOnto(hDC, rect);
+}
+
+CRect CCdCoverRenderer::PictureArea() const
+{
+    const int S = m_bExtendImage ? 0 : m_nSpineWidth;
+    return CRect(S, 0, m_nWidth - S, m_nHeight);
+}
+
+void CCdCoverRenderer::PreparePreviewPicture() const
+{
+    const CRect area = PictureArea();
+    ::PreparePreviewPicture(m_strImagePath,
+                            PreviewPictureSize(area.Width(), area.Height(), m_dScaleX, m_dScaleY));
 }
 
 // Both spines carry the spine text, centred along their length: on the right spine it

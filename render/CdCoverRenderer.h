@@ -11,6 +11,8 @@ class CCdCoverRenderer : public CCoverRenderer
 public:
     void DrawGuides(CDC* pDC, CRect rect, UINT nState) override;
     void DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT nState) override;
+    // Starts decoding the picture for this side's preview ahead of its first showing.
+    void PreparePreviewPicture() const;
 
     COLORREF m_crBackground = RGB(255, 255, 255);
     bool m_bShowBorder = true;
@@ -31,5 +33,7 @@ public:
     bool m_bExtendImage = true;
 
 private:
+    // Where the picture goes on the full-size cover: over the spines too, or between them.
+    CRect PictureArea() const;
     void DrawSpineTexts(CDC& dc, int nLogPixelsY);
 };

@@ -186,6 +186,12 @@ QImage CoverPictureImage(FIBITMAP* pPicture)
     return info ? DibToImage(info, FreeImage_GetBits(pPicture), DIB_RGB_COLORS) : QImage();
 }
 
+QSize PreviewPictureSize(int nWidth, int nHeight, double dPreviewScaleX, double dPreviewScaleY)
+{
+    return QSize(std::max(1, static_cast<int>(std::lround(nWidth * dPreviewScaleX))),
+                 std::max(1, static_cast<int>(std::lround(nHeight * dPreviewScaleY))));
+}
+
 CCoverPicture::CCoverPicture(const std::string& strPath, double dPreviewScaleX, double dPreviewScaleY)
     : m_pBitmap(nullptr), m_bPreview(true), m_strPath(strPath), m_dPreviewScaleX(dPreviewScaleX),
       m_dPreviewScaleY(dPreviewScaleY)
@@ -220,8 +226,7 @@ bool CCoverPicture::StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) 
 // (and shrunk back with the cover, pixel for pixel).
 bool CCoverPicture::StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
 {
-    const QSize onScreen(std::max(1, static_cast<int>(std::lround(nWidth * m_dPreviewScaleX))),
-                         std::max(1, static_cast<int>(std::lround(nHeight * m_dPreviewScaleY))));
+    const QSize onScreen = PreviewPictureSize(nWidth, nHeight, m_dPreviewScaleX, m_dPreviewScaleY);
     const QImage picture = PreviewPicture(m_strPath, onScreen);
     if (picture.isNull())
         return false;

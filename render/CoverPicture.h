@@ -32,6 +32,8 @@ bool CanReadCoverPicture(const std::string& strPath);
 FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide);
 // A decoded picture as a top-down 32-bit image; null for pixel types that cannot be drawn.
 QImage CoverPictureImage(FIBITMAP* pPicture);
+// The size on screen of a picture area of the full-size cover, shrunk into the preview.
+QSize PreviewPictureSize(int nWidth, int nHeight, double dPreviewScaleX, double dPreviewScaleY);
 
 class CPagePictures;
 

@@ -35,9 +35,15 @@ void CCoverMainDlg::paintEvent(QPaintEvent*)
 void CCoverMainDlg::FillVisiblePreview()
 {
     switch (TheCover().covertype) {
-    case StandardCD:
-        FillPreview(CurrentSide() == CoverSide::Front ? m_pCdFront : m_pCdBack);
+    case StandardCD: {
+        const bool front = CurrentSide() == CoverSide::Front;
+        FillPreview(front ? m_pCdFront : m_pCdBack);
+        // The other side's picture is decoded meanwhile, so that switching views shows it at once.
+        CMyFlatButton* other = front ? m_pCdBack : m_pCdFront;
+        FillPreview(other);
+        other->PreparePreviewPicture();
         break;
+    }
     case StandardDVD:
     case SlimlineDVD:
         FillPreview(m_pDvd);

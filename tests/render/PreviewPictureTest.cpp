@@ -1,6 +1,6 @@
 // The preview's pictures: decoded only as large as the screen needs, kept between paints
-// until their file changes, two at most; paper never uses them; and a scaled screen gets
-// the cover at its own pixels.
+// until their file changes, two at most, decoded ahead on another thread when asked; paper
+// never uses them; and a scaled screen gets the cover at its own pixels.
 #include "PreviewPicture.h"
 #include "CoverButton.h"
 #include "CoverPicture.h"
@@ -8,8 +8,10 @@
 #include "RenderTestSupport.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,6 +87,19 @@ TEST_F(PreviewPictures, RepaintsReuseThePictureUntilItsFileChangesAndTwoAreKeptA
     PreviewPicture(Write("other.png", Qt::yellow), QSize(60, 60));
     EXPECT_EQ(PreviewPicturePixels(), 50 * 40 + 60 * 60); // the oldest went
     EXPECT_TRUE(PreviewPicture(m_dir.filePath("gone.png").toStdString(), QSize(10, 10)).isNull());
+}
+
+TEST_F(PreviewPictures, APictureAboutToBeShownIsDecodedOnAnotherThread)
+{
+    const std::string path = Write("back.png", QColor(200, 40, 90));
+    PreparePreviewPicture(path, QSize(120, 90));
+    PreparePreviewPicture(path, QSize(120, 90)); // asked again while it decodes: once is enough
+    QElapsedTimer waited;
+    waited.start();
+    while (PreviewPicturePixels() == 0 && waited.elapsed() < 10000)
+        QThread::msleep(5);
+    EXPECT_EQ(PreviewPicturePixels(), 120 * 90); // kept without this thread asking for it
+    EXPECT_EQ(PixelAt(PreviewPicture(path, QSize(120, 90)), 60, 45), Rgb(200, 40, 90));
 }
 
 TEST_F(PreviewPictures, ThePreviewShowsTheKeptPictureAndPaperDecodesItsOwn)
