@@ -4,7 +4,7 @@
 #include "CoverPrint.h"
 #include "CoverState.h"
 #include "PagePictures.h"
-#include "PdfJpegs.h"
+#include "PdfEditing.h"
 #include "PrintShopPdf.h"
 
 #include <QBuffer>

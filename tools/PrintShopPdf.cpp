@@ -1,7 +1,7 @@
 #include "PrintShopPdf.h"
 
 #include "PagePictures.h"
-#include "PdfJpegs.h"
+#include "PdfEditing.h"
 #include "PrintShop.h"
 
 #include <QBuffer>
@@ -9,11 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cmath>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-#include <stdexcept>
 
 namespace {
 
@@ -72,36 +67,4 @@ QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, std::string* p
     painter.end();
     const QByteArray withPictures = WithOriginalJpegs(buffer.data(), pictures.Jpegs(), pError);
     return withPictures.isEmpty() ? QByteArray() : WithPageBoxes(withPictures, boxes, pError);
-}
-
-QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError)
-{
-    try {
-        QPDF document;
-        document.processMemoryFile("cover.pdf", pdf.constData(), static_cast<size_t>(pdf.size()));
-        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
-        if (pages.size() != boxes.size())
-            throw std::runtime_error("the PDF has " + std::to_string(pages.size()) + " pages");
-        for (size_t i = 0; i < pages.size(); ++i) {
-            const double* trim = boxes[i].trim;
-            const double* bleed = boxes[i].bleed;
-            QPDFObjectHandle page = pages[i].getObjectHandle();
-            page.replaceKey("/TrimBox", QPDFObjectHandle::newArray(
-                                            QPDFObjectHandle::Rectangle(trim[0], trim[1], trim[2], trim[3])));
-            page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                             bleed[0], bleed[1], bleed[2], bleed[3])));
-        }
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        // The streams are copied as Qt wrote them: the photo is not decoded and encoded again.
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.setCompressStreams(false);
-        writer.write();
-        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
-                          static_cast<qsizetype>(written->getSize()));
-    } catch (const std::exception& error) {
-        *pError = std::string("cannot set the page boxes: ") + error.what();
-        return {};
-    }
 }

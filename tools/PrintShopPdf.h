@@ -11,12 +11,3 @@
 
 // The PDF's bytes, or an empty array with the reason in *pError.
 QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, std::string* pError);
-
-// Sets the TrimBox and BleedBox of each page of a PDF (boxes in points, one per page, as
-// left, bottom, right, top) with qpdf: Qt's PDF writer cannot set them itself.
-struct PageBoxes
-{
-    double trim[4];
-    double bleed[4];
-};
-QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError);

@@ -4,7 +4,7 @@
 #include "CoverPrint.h"
 #include "ModalHost.h"
 #include "PagePictures.h"
-#include "PdfJpegs.h"
+#include "PdfEditing.h"
 #include "PrinterAlignment.h"
 
 #include <QFile>

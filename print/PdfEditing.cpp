@@ -1,4 +1,4 @@
-#include "PdfJpegs.h"
+#include "PdfEditing.h"
 
 #include <QFile>
 #include <cstring>
@@ -61,6 +61,20 @@ int StandInIndex(QPDFObjectHandle image, size_t nJpegs)
     return index >= 0 && index < static_cast<long long>(nJpegs) ? static_cast<int>(index) : -1;
 }
 
+// The document's bytes, its streams copied as they are: pictures are not decoded and
+// encoded again.
+QByteArray Written(QPDF& document)
+{
+    QPDFWriter writer(document);
+    writer.setOutputMemory();
+    writer.setDecodeLevel(qpdf_dl_none);
+    writer.setCompressStreams(false);
+    writer.write();
+    const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
+    return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
+                      static_cast<qsizetype>(written->getSize()));
+}
+
 } // namespace
 
 QByteArray WithOriginalJpegs(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError)
@@ -82,16 +96,33 @@ QByteArray WithOriginalJpegs(const QByteArray& pdf, const std::vector<PageJpeg>&
         for (size_t i = 0; i < placed.size(); ++i)
             if (!placed[i])
                 throw std::runtime_error("the place of " + jpegs[i].strPath + " was not found");
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.setCompressStreams(false);
-        writer.write();
-        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
-                          static_cast<qsizetype>(written->getSize()));
+        return Written(document);
     } catch (const std::exception& error) {
         *pError = std::string("cannot put the pictures into the PDF: ") + error.what();
+        return {};
+    }
+}
+
+QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError)
+{
+    try {
+        QPDF document;
+        document.processMemoryFile("cover.pdf", pdf.constData(), static_cast<size_t>(pdf.size()));
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+        if (pages.size() != boxes.size())
+            throw std::runtime_error("the PDF has " + std::to_string(pages.size()) + " pages");
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const double* trim = boxes[i].trim;
+            const double* bleed = boxes[i].bleed;
+            QPDFObjectHandle page = pages[i].getObjectHandle();
+            page.replaceKey("/TrimBox", QPDFObjectHandle::newArray(
+                                            QPDFObjectHandle::Rectangle(trim[0], trim[1], trim[2], trim[3])));
+            page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                                             bleed[0], bleed[1], bleed[2], bleed[3])));
+        }
+        return Written(document);
+    } catch (const std::exception& error) {
+        *pError = std::string("cannot set the page boxes: ") + error.what();
         return {};
     }
 }
