@@ -5,6 +5,7 @@
 #include "CoverState.h"
 #include "FontDialog.h"
 #include "HoverButton.h"
+#include "PreviewPicture.h"
 #include "QtConvert.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     CAboutDlg about;
     about.OnInitDialog();
     Grab(about, "about.png");
+    ClearPreviewPictures(); // no picture still decoding ahead when FreeImage closes
     FreeImage_DeInitialise();
     return 0;
 }

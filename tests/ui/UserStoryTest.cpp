@@ -10,6 +10,7 @@
 #include "CoverTextDlg.h"
 #include "FontDialog.h"
 #include "HoverButton.h"
+#include "PreviewPicture.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
 #include "TrackListDlg.h"
@@ -73,7 +74,11 @@ protected:
         picture.fill(QColor(30, 120, 60));
         ASSERT_TRUE(picture.save(QPath("forest.png")));
     }
-    void TearDown() override { FreeImage_DeInitialise(); }
+    void TearDown() override
+    {
+        ClearPreviewPictures(); // no picture still decoding ahead when FreeImage closes
+        FreeImage_DeInitialise();
+    }
 
     std::string Path(const char* name) const { return folder.filePath(QLatin1String(name)).toStdString(); }
     QString QPath(const char* name) const { return folder.filePath(QLatin1String(name)); }
