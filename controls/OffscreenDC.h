@@ -15,10 +15,6 @@ public:
     explicit COffscreenDC(CDC* pDC, const RECT* pRect = nullptr);
     ~COffscreenDC() override;
 
-    // False when drawing goes straight to a printer or a scaled screen.
-    bool IsMemoryDC() const { return m_bMemDC; }
-    const CRect& GetRect() const { return m_rect; }
-
 private:
     CDC* m_pDC;
     CRect m_rect;

@@ -1,7 +1,6 @@
 #include "CoverFileFormat.h"
 
-#include "QtConvert.h"
-#include "TextEncoding.h"
+#include "CoverFields.h"
 
 #include <algorithm>
 #include <array>
@@ -9,115 +8,6 @@
 #include <limits>
 
 namespace {
-
-// One entry of the header: its key and the value as written.
-struct CoverEntry
-{
-    std::string_view key;
-    std::string value;
-};
-
-constexpr size_t kEntryCount = 33;
-
-// The keys the reader never reads: their values keep the defaults of a reset cover.
-constexpr std::array<std::string_view, 4> kUnreadKeys = {"fShowBorder", "bShowBorder", "frontCoverSpinesOn",
-                                                         "backCoverSpinesOn"};
-
-bool IsReadKey(std::string_view key)
-{
-    return std::find(kUnreadKeys.begin(), kUnreadKeys.end(), key) == kUnreadKeys.end();
-}
-
-// The words a user knows a text field by; null for keys whose values are not texts.
-const char* TextFieldName(std::string_view key)
-{
-    static const std::pair<std::string_view, const char*> kNames[] = {
-        {"fImagePath", "front picture path"},
-        {"bImagePath", "back picture path"},
-        {"fCoverText", "front cover text"},
-        {"bCoverText", "back cover text"},
-        {"fCoverTitle", "front title"},
-        {"bCoverTitle", "back title"},
-        {"fCoverTextFontName", "front font name"},
-        {"bCoverTextFontName", "back font name"},
-        {"fCoverTextFontFace", "front text font"},
-        {"bCoverTextFontFace", "back text font"},
-        {"frontCoverSpineText", "front spine text"},
-        {"backCoverSpineText", "back spine text"},
-    };
-    for (const auto& [name, words] : kNames) {
-        if (name == key)
-            return words;
-    }
-    return nullptr;
-}
-
-// Signed 32-bit decimal, as "%ld" writes it on Windows; a COLORREF above 0x7FFFFFFF (never
-// a real colour) comes out negative and reads back to the same bits.
-std::string Integer(int64_t value)
-{
-    return std::to_string(static_cast<int32_t>(static_cast<uint32_t>(value)));
-}
-
-std::string TrueFalse(BYTE flag)
-{
-    return flag ? "TRUE" : "FALSE";
-}
-
-// A shown border is written as the character with code 1. A hidden one is written as "0":
-// never as code 0, which would end the header for a reader that stops at the first NUL.
-std::string BorderByte(bool shown)
-{
-    return shown ? std::string(1, '\x01') : std::string("0");
-}
-
-// The face name up to its terminator. The last of the 32 bytes is the terminator's place, so
-// a field filled to the end without one still gives the 31 characters a load can restore.
-std::string FaceName(const LOGFONT& lf)
-{
-    return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE - 1));
-}
-
-std::array<CoverEntry, kEntryCount> CoverEntries(const CoverState& c)
-{
-    const LOGFONT& f = c.fCoverTextFont;
-    const LOGFONT& b = c.bCoverTextFont;
-    return {{
-        {"covertype", Integer(c.covertype)},
-        {"fBGColor", Integer(c.fBGColor)},
-        {"bBGColor", Integer(c.bBGColor)},
-        {"fShowBorder", BorderByte(c.fShowBorder)},
-        {"bShowBorder", BorderByte(c.bShowBorder)},
-        {"fImagePath", c.fImagePath},
-        {"bImagePath", c.bImagePath},
-        {"fCoverText", EncodeCoverText(c.fCoverText)},
-        {"bCoverText", EncodeCoverText(c.bCoverText)},
-        {"fCoverTitle", EncodeCoverText(c.fCoverTitle)},
-        {"bCoverTitle", EncodeCoverText(c.bCoverTitle)},
-        {"fCoverTextFontName", EncodeCoverText(c.fCoverTextFontName)},
-        {"bCoverTextFontName", EncodeCoverText(c.bCoverTextFontName)},
-        {"fCoverTextColor", Integer(c.fCoverTextColor)},
-        {"bCoverTextColor", Integer(c.bCoverTextColor)},
-        {"fCoverTextFontFace", EncodeCoverText(FaceName(f))},
-        {"bCoverTextFontFace", EncodeCoverText(FaceName(b))},
-        {"fCoverTextFontHeight", Integer(f.lfHeight)},
-        {"bCoverTextFontHeight", Integer(b.lfHeight)},
-        {"fCoverTextFontWeight", Integer(f.lfWeight)},
-        {"bCoverTextFontWeight", Integer(b.lfWeight)},
-        {"fCoverTextFontItalic", TrueFalse(f.lfItalic)},
-        {"bCoverTextFontItalic", TrueFalse(b.lfItalic)},
-        {"fCoverTextFontStrikeout", TrueFalse(f.lfStrikeOut)},
-        {"bCoverTextFontStrikeout", TrueFalse(b.lfStrikeOut)},
-        {"fCoverTextFontUnderline", TrueFalse(f.lfUnderline)},
-        {"bCoverTextFontUnderline", TrueFalse(b.lfUnderline)},
-        {"bFrontPrintOverSpines", c.bFrontPrintOverSpines ? "1" : "0"},
-        {"bBackPrintOverSpines", c.bBackPrintOverSpines ? "1" : "0"},
-        {"frontCoverSpinesOn", TrueFalse(c.frontCoverSpinesOn)},
-        {"backCoverSpinesOn", TrueFalse(c.backCoverSpinesOn)},
-        {"frontCoverSpineText", EncodeCoverText(c.frontCoverSpineText)},
-        {"backCoverSpineText", EncodeCoverText(c.backCoverSpineText)},
-    }};
-}
 
 // FindMarker over a view.
 long FindIn(std::string_view range, std::string_view marker)
@@ -198,70 +88,6 @@ bool IsAsciiLetterOrDigit(char ch)
     return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9');
 }
 
-// Flags written as TRUE/FALSE are false only for exactly "FALSE", those written as 1/0
-// only for exactly "0"; anything else, a missing value included, is true.
-BYTE TrueUnlessFalse(std::string_view value)
-{
-    return value == "FALSE" ? 0 : 1;
-}
-
-bool TrueUnlessZero(std::string_view value)
-{
-    return value != "0";
-}
-
-// Copies a face name (UTF-8) into the 32-byte LOGFONT field. A longer name is cut at 31
-// bytes, before the character that would be split.
-void SetCoverFaceName(LOGFONT& lf, std::string_view face)
-{
-    size_t length = std::min<size_t>(face.size(), LF_FACESIZE - 1);
-    if (length < face.size()) {
-        while (length > 0 && (static_cast<unsigned char>(face[length]) & 0xC0) == 0x80)
-            --length;
-    }
-    SetFaceName(lf, std::string(face.substr(0, length)));
-}
-
-std::string Text(std::string_view header, std::string_view key)
-{
-    return DecodeCoverText(ReadCoverValue(header, key));
-}
-
-// A font's height or weight from a file, within what a font can be: a height beyond 16384
-// pixels either way (a page of text in one letter) is no font, and the drawing code
-// multiplies heights by the points in an inch.
-constexpr int32_t kLargestFontHeight = 16384;
-
-int32_t FontMeasure(std::string_view header, std::string_view key, int32_t nLargest)
-{
-    return std::clamp(ReadCoverInteger(ReadCoverValue(header, key)), -nLargest, nLargest);
-}
-
-COLORREF Colour(std::string_view header, std::string_view key)
-{
-    return static_cast<COLORREF>(ReadCoverInteger(ReadCoverValue(header, key)));
-}
-
-bool SameFont(const LOGFONT& a, const LOGFONT& b)
-{
-    return FaceName(a) == FaceName(b) && a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight &&
-           !a.lfItalic == !b.lfItalic && !a.lfUnderline == !b.lfUnderline && !a.lfStrikeOut == !b.lfStrikeOut;
-}
-
-// Every field the reader takes from a header holds the same in both covers.
-bool SameReadFields(const CoverState& a, const CoverState& b)
-{
-    return a.covertype == b.covertype && a.fBGColor == b.fBGColor && a.bBGColor == b.bBGColor &&
-           a.fCoverText == b.fCoverText && a.bCoverText == b.bCoverText && a.fCoverTitle == b.fCoverTitle &&
-           a.bCoverTitle == b.bCoverTitle && a.fCoverTextFontName == b.fCoverTextFontName &&
-           a.bCoverTextFontName == b.bCoverTextFontName && a.fCoverTextColor == b.fCoverTextColor &&
-           a.bCoverTextColor == b.bCoverTextColor && SameFont(a.fCoverTextFont, b.fCoverTextFont) &&
-           SameFont(a.bCoverTextFont, b.bCoverTextFont) &&
-           a.bFrontPrintOverSpines == b.bFrontPrintOverSpines &&
-           a.bBackPrintOverSpines == b.bBackPrintOverSpines &&
-           a.frontCoverSpineText == b.frontCoverSpineText && a.backCoverSpineText == b.backCoverSpineText;
-}
-
 // Whether the header, followed by two empty picture sections, splits where it was written:
 // its own "[END]" ends it and each section starts right after its own marker.
 bool SplitsAsWritten(std::string_view header)
@@ -281,13 +107,14 @@ std::string Quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-// The earliest characters in the text of entry `index` that a header cannot carry: a NUL
-// byte, the header's end, a picture marker, the closing marker of this or a later entry that
-// is read back, or the opening marker of a later one. Earlier entries' markers are harmless:
+// The earliest characters in the value of field `index` that a header cannot carry: a NUL
+// byte, the header's end, a picture marker, the closing marker of this or a later key that
+// is read back, or the opening marker of a later one. Earlier keys' markers are harmless:
 // the reader takes the first occurrence of each, and that is the real one.
-std::string UnstorableCharacters(const std::array<CoverEntry, kEntryCount>& entries, size_t index)
+std::string UnstorableCharacters(const CoverState& cover, size_t index)
 {
-    const std::string_view value = entries[index].value;
+    const std::array<CoverField, kCoverFieldCount>& fields = CoverFields();
+    const std::string value = fields[index].write(cover);
     size_t earliest = std::string_view::npos;
     std::string what;
     const auto consider = [&](std::string_view marker, const std::string& description) {
@@ -301,10 +128,10 @@ std::string UnstorableCharacters(const std::array<CoverEntry, kEntryCount>& entr
     for (std::string_view marker : {kHeaderEndMarker, kFrontPictureMarker, kFrontPictureEndMarker,
                                     kBackPictureMarker, kBackPictureEndMarker})
         consider(marker, Quoted(marker));
-    for (size_t k = index; k < kEntryCount; ++k) {
-        const std::string key(entries[k].key);
-        if (!IsReadKey(key))
+    for (size_t k = index; k < kCoverFieldCount; ++k) {
+        if (fields[k].load == CoverFieldLoad::Never)
             continue;
+        const std::string key(fields[k].key);
         consider("[END" + key + "]", Quoted("[END" + key + "]"));
         if (k > index)
             consider("[" + key + "]", Quoted("[" + key + "]"));
@@ -316,16 +143,28 @@ std::string UnstorableCharacters(const std::array<CoverEntry, kEntryCount>& entr
 // the values read back.
 CoverStorageFault NameUnstorableField(const CoverState& cover)
 {
-    const std::array<CoverEntry, kEntryCount> entries = CoverEntries(cover);
-    for (size_t i = 0; i < kEntryCount; ++i) {
-        const char* field = TextFieldName(entries[i].key);
-        if (field == nullptr)
+    const std::array<CoverField, kCoverFieldCount>& fields = CoverFields();
+    for (size_t i = 0; i < kCoverFieldCount; ++i) {
+        if (fields[i].pszTextName == nullptr)
             continue;
-        std::string characters = UnstorableCharacters(entries, i);
+        std::string characters = UnstorableCharacters(cover, i);
         if (!characters.empty())
-            return {field, characters};
+            return {fields[i].pszTextName, characters};
     }
     return {"cover's text", "characters that a cover file uses as its markers"};
+}
+
+// Whether every key that is read gives back what the cover holds: the fields a load stores
+// and the picture paths as they were saved.
+bool ReadsBackUnchanged(const CoverState& cover, std::string_view header)
+{
+    CoverState readBack = cover;
+    for (const CoverField& field : CoverFields()) {
+        if (field.read)
+            field.read(ReadCoverValue(header, field.key), readBack);
+    }
+    return std::all_of(CoverFields().begin(), CoverFields().end(),
+                       [&](const CoverField& field) { return !field.same || field.same(cover, readBack); });
 }
 
 } // namespace
@@ -333,10 +172,10 @@ CoverStorageFault NameUnstorableField(const CoverState& cover)
 std::string BuildCoverHeader(const CoverState& cover)
 {
     std::string header = "[BEGIN]";
-    for (const CoverEntry& entry : CoverEntries(cover)) {
-        header.append("[").append(entry.key).append("]=");
-        header.append(entry.value);
-        header.append("[END").append(entry.key).append("]");
+    for (const CoverField& field : CoverFields()) {
+        header.append("[").append(field.key).append("]=");
+        header.append(field.write(cover));
+        header.append("[END").append(field.key).append("]");
     }
     header.append(kHeaderEndMarker);
     return header;
@@ -403,35 +242,10 @@ int32_t ReadCoverInteger(std::string_view value)
 
 void ApplyCoverHeader(std::string_view header, CoverState& cover)
 {
-    cover.covertype = static_cast<CoverType>(ReadCoverInteger(ReadCoverValue(header, "covertype")));
-    cover.fCoverText = Text(header, "fCoverText");
-    cover.bCoverText = Text(header, "bCoverText");
-    cover.fCoverTitle = Text(header, "fCoverTitle");
-    cover.bCoverTitle = Text(header, "bCoverTitle");
-    cover.frontCoverSpineText = Text(header, "frontCoverSpineText");
-    cover.backCoverSpineText = Text(header, "backCoverSpineText");
-    cover.bFrontPrintOverSpines = TrueUnlessZero(ReadCoverValue(header, "bFrontPrintOverSpines"));
-    cover.bBackPrintOverSpines = TrueUnlessZero(ReadCoverValue(header, "bBackPrintOverSpines"));
-    cover.fBGColor = Colour(header, "fBGColor");
-    cover.bBGColor = Colour(header, "bBGColor");
-    cover.fCoverTextFontName = Text(header, "fCoverTextFontName");
-    cover.bCoverTextFontName = Text(header, "bCoverTextFontName");
-    cover.fCoverTextColor = Colour(header, "fCoverTextColor");
-    cover.bCoverTextColor = Colour(header, "bCoverTextColor");
-    LOGFONT& f = cover.fCoverTextFont;
-    LOGFONT& b = cover.bCoverTextFont;
-    SetCoverFaceName(f, Text(header, "fCoverTextFontFace"));
-    SetCoverFaceName(b, Text(header, "bCoverTextFontFace"));
-    f.lfHeight = FontMeasure(header, "fCoverTextFontHeight", kLargestFontHeight);
-    b.lfHeight = FontMeasure(header, "bCoverTextFontHeight", kLargestFontHeight);
-    f.lfWeight = std::max(0, FontMeasure(header, "fCoverTextFontWeight", FW_HEAVY));
-    b.lfWeight = std::max(0, FontMeasure(header, "bCoverTextFontWeight", FW_HEAVY));
-    f.lfItalic = TrueUnlessFalse(ReadCoverValue(header, "fCoverTextFontItalic"));
-    b.lfItalic = TrueUnlessFalse(ReadCoverValue(header, "bCoverTextFontItalic"));
-    f.lfUnderline = TrueUnlessFalse(ReadCoverValue(header, "fCoverTextFontUnderline"));
-    b.lfUnderline = TrueUnlessFalse(ReadCoverValue(header, "bCoverTextFontUnderline"));
-    f.lfStrikeOut = TrueUnlessFalse(ReadCoverValue(header, "fCoverTextFontStrikeout"));
-    b.lfStrikeOut = TrueUnlessFalse(ReadCoverValue(header, "bCoverTextFontStrikeout"));
+    for (const CoverField& field : CoverFields()) {
+        if (field.load == CoverFieldLoad::IntoCover)
+            field.read(ReadCoverValue(header, field.key), cover);
+    }
 }
 
 std::string PictureExtension(std::string_view header, std::string_view pathKey)
@@ -450,15 +264,9 @@ std::string PictureExtension(std::string_view header, std::string_view pathKey)
 
 CoverStorageFault CheckCoverHeader(const CoverState& cover, const std::string& header)
 {
-    if (SplitsAsWritten(header)) {
-        CoverState readBack = cover;
-        const std::string_view text =
-            std::string_view(header).substr(0, header.size() - kHeaderEndMarker.size());
-        ApplyCoverHeader(text, readBack);
-        if (SameReadFields(cover, readBack) && ReadCoverValue(text, "fImagePath") == cover.fImagePath &&
-            ReadCoverValue(text, "bImagePath") == cover.bImagePath)
-            return {};
-    }
+    if (SplitsAsWritten(header) && ReadsBackUnchanged(cover, std::string_view(header).substr(
+                                                                 0, header.size() - kHeaderEndMarker.size())))
+        return {};
     return NameUnstorableField(cover);
 }
 

@@ -19,9 +19,9 @@ constexpr std::string_view kBackPictureMarker = "[IMAGE2]";
 constexpr std::string_view kBackPictureEndMarker = "[ENDIMAGE2]";
 
 // The whole header: "[BEGIN]", the 33 entries "[" + key + "]=" + value + "[END" + key + "]" in
-// their fixed order, "[END]". Integers in decimal as signed 32-bit values, style flags as
-// TRUE/FALSE, the print-over-spines flags as 1/0, texts as their bytes, a shown border as
-// the character with code 1.
+// the fixed order of CoverFields, "[END]". Integers in decimal as signed 32-bit values, style
+// flags as TRUE/FALSE, the print-over-spines flags as 1/0, texts as their bytes, a shown
+// border as the character with code 1.
 std::string BuildCoverHeader(const CoverState& cover);
 
 // Index of the first occurrence of the marker (byte for byte) that starts at one of the
@@ -53,10 +53,9 @@ std::string_view ReadCoverValue(std::string_view header, std::string_view key);
 // to the first other character; 0 when there are none, clamped to the 32-bit range.
 int32_t ReadCoverInteger(std::string_view value);
 
-// Applies every value the reader takes from a header to a cover that has been reset, in
-// the reader's order: cover type, texts, print-over-spines flags, colours, font-name
-// strings, text colours, face names, heights, weights, italic, underline, strike-out.
-// Picture paths, borders and spine switches are left as they are.
+// Stores in a cover that has been reset every value a load takes from a header: those of the
+// keys of CoverFields read into the cover. Picture paths, borders and spine switches are
+// left as they are.
 void ApplyCoverHeader(std::string_view header, CoverState& cover);
 
 // The extension for the extracted picture of "fImagePath" or "bImagePath": the saved path

@@ -1,6 +1,8 @@
 #include "CoverSettings.h"
 
-CCoverSettings::CCoverSettings() : CRegistryValues(HKEY_LOCAL_MACHINE, "Software\\Quorvane")
+const char* const kSettingsKey = "Software\\Quorvane";
+
+CCoverSettings::CCoverSettings() : CRegistryValues(HKEY_LOCAL_MACHINE, kSettingsKey)
 {
     LoadValues();
 }

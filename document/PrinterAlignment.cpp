@@ -1,5 +1,7 @@
 #include "PrinterAlignment.h"
 
+#include "CoverSettings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -28,7 +30,7 @@ DWORD Stored(double dValue, double dUnitsPerValue, int32_t nLow, int32_t nHigh)
 
 } // namespace
 
-CPrinterAlignment::CPrinterAlignment() : CRegistryValues(HKEY_LOCAL_MACHINE, "Software\\Quorvane")
+CPrinterAlignment::CPrinterAlignment() : CRegistryValues(HKEY_LOCAL_MACHINE, kSettingsKey)
 {
     LoadValues();
 }

@@ -8,9 +8,6 @@
 
 namespace {
 
-const char* const kAudioExtensions[] = {".flac", ".mp3", ".ogg", ".oga",  ".opus", ".m4a", ".aac",
-                                        ".mp4",  ".wav", ".aif", ".aiff", ".wv",   ".ape"};
-
 std::string LowerCase(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -19,11 +16,21 @@ std::string LowerCase(std::string text)
 
 } // namespace
 
+const std::vector<AudioExtension>& AudioExtensions()
+{
+    static const std::vector<AudioExtension> extensions = {
+        {".flac", true}, {".mp3", true},  {".ogg", true},  {".oga", false}, {".opus", true},
+        {".m4a", true},  {".aac", false}, {".mp4", false}, {".wav", true},  {".aif", false},
+        {".aiff", true}, {".wv", true},   {".ape", true},
+    };
+    return extensions;
+}
+
 bool IsAudioFileName(const std::string& strPath)
 {
     const std::string lower = LowerCase(strPath);
-    for (const char* extension : kAudioExtensions) {
-        const std::string ending(extension);
+    for (const AudioExtension& extension : AudioExtensions()) {
+        const std::string ending(extension.pszExtension);
         if (lower.size() > ending.size() &&
             lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0)
             return true;

@@ -20,8 +20,20 @@ struct TrackImport
 // Told how far an import is (files read, files in all); returns false to stop it.
 using ImportProgress = std::function<bool(size_t nDone, size_t nTotal)>;
 
-// The audio files the importer reads, by the name's extension: FLAC, MP3, Ogg Vorbis, Opus,
-// M4A/AAC, WAV, AIFF, WavPack and APE.
+// An extension of the audio files the importer reads.
+struct AudioExtension
+{
+    const char* pszExtension; // lower case, with its dot: ".flac"
+    // The extension the format is best known by; false for its others (".oga" beside ".ogg").
+    bool bUsual;
+};
+
+// The extensions of FLAC, MP3, Ogg Vorbis, Opus, M4A/AAC, WAV, AIFF, WavPack and APE, in the
+// order a file dialog lists them.
+const std::vector<AudioExtension>& AudioExtensions();
+
+// The audio files the importer reads: those whose name ends in one of AudioExtensions, in
+// any case.
 bool IsAudioFileName(const std::string& strPath);
 
 // Audio files, one row each: the number from the track number tag (else the position in

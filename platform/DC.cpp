@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPrinter>
 #include <QScreen>
 #include <cstdlib>
 
@@ -193,9 +192,6 @@ const QImage* CDC::ReadableImage() const
 
 int CDC::GetDeviceCaps(int nIndex) const
 {
-    const QPrinter* printer = m_pDevice && m_pDevice->devType() == QInternal::Printer
-                                  ? static_cast<const QPrinter*>(m_pDevice)
-                                  : nullptr;
     switch (nIndex) {
     case LOGPIXELSX:
         return m_nLogPixelsX;
@@ -205,22 +201,6 @@ int CDC::GetDeviceCaps(int nIndex) const
         return m_pDevice ? m_pDevice->width() : 1;
     case VERTRES:
         return m_pDevice ? m_pDevice->height() : 1;
-    case HORZSIZE:
-        return m_pDevice ? m_pDevice->widthMM() : 0;
-    case VERTSIZE:
-        return m_pDevice ? m_pDevice->heightMM() : 0;
-    case BITSPIXEL:
-        return 32;
-    case TECHNOLOGY:
-        return printer ? DT_RASPRINTER : DT_RASDISPLAY;
-    case PHYSICALWIDTH:
-        return printer ? printer->paperRect(QPrinter::DevicePixel).width() : 0;
-    case PHYSICALHEIGHT:
-        return printer ? printer->paperRect(QPrinter::DevicePixel).height() : 0;
-    case PHYSICALOFFSETX:
-        return printer ? qRound(printer->pageRect(QPrinter::DevicePixel).left()) : 0;
-    case PHYSICALOFFSETY:
-        return printer ? qRound(printer->pageRect(QPrinter::DevicePixel).top()) : 0;
     default:
         return 0;
     }

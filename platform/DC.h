@@ -63,7 +63,6 @@ public:
     void SelectStockObject(int nIndex);
 
     int SetStretchBltMode(int nMode);
-    int GetStretchBltMode() const { return m_nStretchMode; }
     int SetBkMode(int nMode);
     int GetBkMode() const { return m_nBkMode; }
     COLORREF SetBkColor(COLORREF cr);
@@ -99,7 +98,6 @@ public:
     // rotated by the font's escapement; ETO_CLIPPED clips to lpRect, ETO_OPAQUE fills it.
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const std::string& text,
                     const int* lpDxWidths = nullptr);
-    BOOL TextOut(int x, int y, const std::string& text);
     int DrawText(const std::string& text, LPRECT lpRect, UINT nFormat);
 
     // The device and painter underneath, for code that must reach Qt directly.

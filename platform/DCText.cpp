@@ -92,11 +92,6 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const std::str
     return TRUE;
 }
 
-BOOL CDC::TextOut(int x, int y, const std::string& text)
-{
-    return ExtTextOut(x, y, 0, nullptr, text);
-}
-
 int CDC::DrawText(const std::string& text, LPRECT lpRect, UINT nFormat)
 {
     if (!lpRect)

@@ -52,11 +52,6 @@ public:
     std::string m_strInitialDir;
 
     // Set by the modal host when the user confirms a file, or several.
-    void SetPathName(const std::string& strPath)
-    {
-        m_strPathName = strPath;
-        m_paths = {strPath};
-    }
     void SetPathNames(const std::vector<std::string>& paths)
     {
         m_paths = paths;

@@ -107,14 +107,6 @@ BOOL CFont::DeleteObject()
     return had;
 }
 
-int CFont::GetLogFont(LOGFONT* plf) const
-{
-    if (!plf || !m_bCreated)
-        return 0;
-    *plf = m_lf;
-    return sizeof(LOGFONT);
-}
-
 CBitmap::~CBitmap()
 {
     if (m_pSelectedInto)

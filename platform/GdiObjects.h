@@ -63,7 +63,6 @@ public:
     // pixels (the screen's when no device is given).
     BOOL CreatePointFont(int nPointSize, const char* lpszFaceName, CDC* pDC = nullptr);
     BOOL DeleteObject();
-    int GetLogFont(LOGFONT* plf) const;
 
     bool IsCreated() const { return m_bCreated; }
     const LOGFONT& LogFont() const { return m_lf; }

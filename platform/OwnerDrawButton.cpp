@@ -35,7 +35,6 @@ void COwnerDrawButton::paintEvent(QPaintEvent*)
     dc.AttachPainter(&painter);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
-    item.CtlID = static_cast<UINT>(m_nCtrlId);
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = ItemState();
     item.hwndItem = this;

@@ -51,8 +51,6 @@ public:
     DWORD GetStyle() const { return m_dwStyle; }
     // BM_SETSTYLE: the button's style bits; a redraw is requested when asked.
     void SetButtonStyle(DWORD dwStyle, bool bRedraw = true);
-    int GetDlgCtrlID() const { return m_nCtrlId; }
-    void SetDlgCtrlID(int nId) { m_nCtrlId = nId; }
 
     // Attaching the control to its window: owners adjust the style here.
     virtual void PreSubclassWindow() {}
@@ -64,5 +62,4 @@ protected:
 
 private:
     DWORD m_dwStyle;
-    int m_nCtrlId = 0;
 };

@@ -33,8 +33,6 @@ public:
     LONG Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
     CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
-    bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
     bool PtInRect(POINT pt) const { return pt.x >= left && pt.x < right && pt.y >= top && pt.y < bottom; }
 
     // Swaps the corners so that left <= right and top <= bottom.
@@ -58,13 +56,6 @@ public:
         right += dx;
         top -= dy;
         bottom += dy;
-    }
-    void SetRect(LONG l, LONG t, LONG r, LONG b)
-    {
-        left = l;
-        top = t;
-        right = r;
-        bottom = b;
     }
     bool operator==(const RECT& other) const
     {

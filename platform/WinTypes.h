@@ -129,19 +129,13 @@ typedef const RECT* LPCRECT;
 // Dialog and message box results.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
-constexpr int IDABORT = 3;
-constexpr int IDRETRY = 4;
-constexpr int IDIGNORE = 5;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 // Message box styles.
 constexpr UINT MB_OK = 0x0;
-constexpr UINT MB_OKCANCEL = 0x1;
-constexpr UINT MB_ABORTRETRYIGNORE = 0x2;
 constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
-constexpr UINT MB_RETRYCANCEL = 0x5;
 constexpr UINT MB_ICONHAND = 0x10;
 constexpr UINT MB_ICONERROR = MB_ICONHAND;
 constexpr UINT MB_ICONSTOP = MB_ICONHAND;
@@ -179,20 +173,10 @@ constexpr UINT ETO_OPAQUE = 0x0002;
 constexpr UINT ETO_CLIPPED = 0x0004;
 
 // GetDeviceCaps indexes.
-constexpr int TECHNOLOGY = 2;
-constexpr int HORZSIZE = 4;
-constexpr int VERTSIZE = 6;
 constexpr int HORZRES = 8;
 constexpr int VERTRES = 10;
-constexpr int BITSPIXEL = 12;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
-constexpr int PHYSICALWIDTH = 110;
-constexpr int PHYSICALHEIGHT = 111;
-constexpr int PHYSICALOFFSETX = 112;
-constexpr int PHYSICALOFFSETY = 113;
-constexpr int DT_RASDISPLAY = 1;
-constexpr int DT_RASPRINTER = 2;
 
 // Stretch and background modes.
 constexpr int BLACKONWHITE = 1;
@@ -269,7 +253,6 @@ constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr long ERROR_MORE_DATA = 234;
 
 // Shell show states and flags.
-constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOWDEFAULT = 10;

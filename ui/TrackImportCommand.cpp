@@ -17,11 +17,22 @@
 
 namespace {
 
-constexpr const char* kMusicFilter =
-    "Music and CUE Sheets (*.flac; *.mp3; *.ogg; *.opus; *.m4a; *.wav; *.aiff; *.wv; *.ape; *.cue)|"
-    "*.flac;*.mp3;*.ogg;*.oga;*.opus;*.m4a;*.aac;*.mp4;*.wav;*.aif;*.aiff;*.wv;*.ape;*.cue|"
-    "CUE Sheets (*.cue)|*.cue|All Files (*.*)|*|";
 const char* const kImportTitle = "Import Tracks";
+
+// The dialog's filter: music and CUE sheets together, named by the extension each format is
+// best known by and matching every extension the importer reads; then CUE sheets alone.
+std::string MusicFilter()
+{
+    std::string names;
+    std::string patterns;
+    for (const AudioExtension& extension : AudioExtensions()) {
+        if (extension.bUsual)
+            names.append("*").append(extension.pszExtension).append("; ");
+        patterns.append("*").append(extension.pszExtension).append(";");
+    }
+    return "Music and CUE Sheets (" + names + "*.cue)|" + patterns +
+           "*.cue|CUE Sheets (*.cue)|*.cue|All Files (*.*)|*|";
+}
 
 bool IsCueSheet(const std::string& strPath)
 {
@@ -39,7 +50,8 @@ bool IsFolder(const std::string& strPath)
 void CTrackListDlg::OnImportTracks()
 {
     StoreOpenEdit();
-    CFileDialogEx dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_EX_FOLDERTOO, kMusicFilter, this);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_EX_FOLDERTOO,
+                         MusicFilter().c_str(), this);
     dialog.m_strInitialDir = FromQString(QStandardPaths::writableLocation(QStandardPaths::MusicLocation));
     if (dialog.DoModal() != IDOK || dialog.GetPathNames().empty())
         return;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +43,29 @@ TEST(TrackLengths, ReadAsMinutesAndSecondsOrHoursFromAnHourOn)
     EXPECT_EQ(FormatTrackLength(3600), "1:00:00");
     EXPECT_EQ(FormatTrackLength(4385), "1:13:05");
     EXPECT_EQ(FormatTrackLength(-1), "");
+}
+
+// The extensions in the order the Import dialog's filter lists them, each format named there
+// by the one it is best known by; every one is imported whatever its case.
+TEST(AudioFileNames, EveryListedExtensionIsReadInAnyCase)
+{
+    std::string usual;
+    std::string all;
+    for (const AudioExtension& extension : AudioExtensions()) {
+        const std::string lower = extension.pszExtension;
+        if (extension.bUsual)
+            usual += lower + " ";
+        all += lower + " ";
+        std::string upper = lower;
+        for (char& ch : upper)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        EXPECT_TRUE(IsAudioFileName("/music/track" + lower)) << lower;
+        EXPECT_TRUE(IsAudioFileName("/music/TRACK" + upper)) << upper;
+    }
+    EXPECT_EQ(usual, ".flac .mp3 .ogg .opus .m4a .wav .aiff .wv .ape ");
+    EXPECT_EQ(all, ".flac .mp3 .ogg .oga .opus .m4a .aac .mp4 .wav .aif .aiff .wv .ape ");
+    EXPECT_FALSE(IsAudioFileName("/music/disc.cue"));
+    EXPECT_FALSE(IsAudioFileName(".flac")); // an extension alone names no file
 }
 
 // One tagged file in every container, on two discs, and one file that is no audio.
