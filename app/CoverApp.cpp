@@ -4,7 +4,7 @@
 #include "CoverMainDlg.h"
 #include "ModalHost.h"
 #include "NewCoverDlg.h"
-#include "PreviewPicture.h"
+#include "OutputMessages.h"
 
 #include <FreeImage.h>
 
@@ -15,7 +15,6 @@ BOOL CCoverApp::InitInstance()
     bool askForKind = !CanOpenAtStart();
     while (RunOnePass(askForKind) == IDOK)
         askForKind = true;
-    ClearPreviewPictures(); // waits for any picture still being decoded ahead
     FreeImage_DeInitialise();
     return FALSE;
 }
@@ -50,19 +49,9 @@ bool CCoverApp::CanOpenAtStart()
         return false;
     std::string bytes;
     const CoverLoadResult check = ReadCoverFileBytes(m_strOpenPath, bytes);
-    switch (check.status) {
-    case CoverLoadStatus::Loaded:
+    if (check.status == CoverLoadStatus::Loaded)
         return true;
-    case CoverLoadStatus::Missing:
-        MessageBox(nullptr, "The cover file \"" + m_strOpenPath + "\" does not exist.", kCoverFileErrorTitle,
-                   MB_OK | MB_ICONEXCLAMATION);
-        break;
-    case CoverLoadStatus::NotACover:
-        MessageBox(nullptr, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
-        break;
-    case CoverLoadStatus::Unreadable:
-        MessageBox(nullptr, check.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
-        break;
-    }
+    const UserMessage message = CoverLoadMessage(check, m_strOpenPath);
+    MessageBox(nullptr, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

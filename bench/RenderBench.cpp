@@ -4,11 +4,10 @@
 // 6000 × 4000 JPEG background. Beside them, the least any decoder can do for a first paint:
 // libjpeg-turbo at 1/8 scale, which still has to read every coefficient of the file.
 #include "CoverGeometry.h"
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "PreviewPicture.h"
+#include "CoverRenderer.h"
+#include "CoverRenderers.h"
+#include "PreviewPictures.h"
 #include "QtConvert.h"
-#include "SlimlineCoverButton.h"
 #include "TrackListing.h"
 
 #include "PeakMemory.h"
@@ -22,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <jpeglib.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,12 +63,6 @@ void PaintPreview(CCoverRenderer& renderer, QImage& target)
     renderer.Draw(&dc, CRect(0, 0, 500, 400), 0, &dc);
 }
 
-template <typename Renderer> void ScaleIntoPreview(Renderer& renderer)
-{
-    renderer.m_dScaleX = 500.0 / renderer.m_nWidth;
-    renderer.m_dScaleY = 400.0 / renderer.m_nHeight;
-}
-
 QImage PreviewTarget()
 {
     QImage target(500, 400, QImage::Format_RGB32);
@@ -78,43 +72,32 @@ QImage PreviewTarget()
     return target;
 }
 
-void FillCd(CMyFlatButton& cd, int ppi)
+// The renderer of a cover of the kind with the photo, a listing or texts and spine text, at
+// a resolution, as the preview and printing fill it.
+std::unique_ptr<CCoverRenderer> Renderer(CoverType type, int ppi)
 {
-    TheGeometry().SetForCoverType(StandardCD, 0, 0, 0, 0);
-    cd.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
-    cd.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
-    cd.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
-    cd.m_strImagePath = g_picture;
-    cd.m_lfText = TextFont();
-    cd.m_strText = kListing;
-    cd.m_strSpineText = "HARBOUR LIGHTS";
+    CoverState cover;
+    cover.ResetToDefaults(96, type);
+    cover.covertype = type;
+    cover.bImagePath = g_picture;
+    cover.bCoverTextFont = TextFont();
+    cover.bCoverText = type == StandardDVD ? "A film about the sea." : kListing;
+    cover.bCoverTitle = "The Quiet Coast";
+    cover.backCoverSpineText = "HARBOUR LIGHTS";
+    CoverGeometry geometry;
+    geometry.SetForCoverType(type, 0, 0, 0, 0);
+    const CoverPiece piece = type == StandardCD ? CoverPiece::CdBack : CoverPiece::Insert;
+    return MakePieceRenderer(cover, geometry, piece, ppi);
 }
 
-void FillDvd(CDVDCoverButton& dvd, int ppi)
+// A preview's renderer: shrunk into 500 × 400, its picture from the preview's cache.
+std::unique_ptr<CCoverRenderer> PreviewRenderer(CoverType type, CPreviewPictures& pictures)
 {
-    TheGeometry().SetForCoverType(StandardDVD, 0, 0, 0, 0);
-    dvd.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
-    dvd.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
-    dvd.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
-    dvd.m_strImagePath = g_picture;
-    dvd.m_lfText = TextFont();
-    dvd.m_strBackTitle = "The Quiet Coast";
-    dvd.m_strBackText = "A film about the sea.";
-    dvd.m_strSpineText = "HARBOUR LIGHTS";
-}
-
-void FillSlimline(CSlimlineCoverButton& slim, int ppi)
-{
-    TheGeometry().SetForCoverType(SlimlineCD, 0, 0, 0, 0);
-    slim.m_nWidth = Pixels(ppi, TheGeometry().dBackWidth);
-    slim.m_nHeight = Pixels(ppi, TheGeometry().dBackHeight);
-    slim.m_nSpineWidth = Pixels(ppi, TheGeometry().dBackSpine);
-    slim.m_nFlapWidth = Pixels(ppi, TheGeometry().dFlapWidth);
-    slim.m_nNotchWidth = Pixels(ppi, 1.417);
-    slim.m_nNotchHeight = Pixels(ppi, 0.0787);
-    slim.m_strImagePath = g_picture;
-    slim.m_lfText = TextFont();
-    slim.m_strText = kListing;
+    std::unique_ptr<CCoverRenderer> renderer = Renderer(type, 96);
+    renderer->m_dScaleX = 500.0 / renderer->m_nWidth;
+    renderer->m_dScaleY = 400.0 / renderer->m_nHeight;
+    renderer->SetPictureSource(&pictures);
+    return renderer;
 }
 
 void BM_DecodePictureOnly(benchmark::State& state)
@@ -155,41 +138,37 @@ void BM_DecodeEighthScaleFloor(benchmark::State& state)
 }
 
 // The first paint of a preview: the picture is not in the preview cache yet.
-template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewFirstPaint(benchmark::State& state)
+void BM_PreviewFirstPaint(benchmark::State& state)
 {
-    Renderer renderer;
-    Fill(renderer, 96);
-    ScaleIntoPreview(renderer);
-    renderer.m_bPreview = true;
+    CPreviewPictures pictures;
+    const std::unique_ptr<CCoverRenderer> renderer =
+        PreviewRenderer(static_cast<CoverType>(state.range(0)), pictures);
     QImage target = PreviewTarget();
     for (auto _ : state) {
-        ClearPreviewPictures();
-        PaintPreview(renderer, target);
+        pictures.Clear();
+        PaintPreview(*renderer, target);
     }
 }
 
 // A repaint with nothing changed; the cache holds the picture at the preview's size.
-template <typename Renderer, void (*Fill)(Renderer&, int)> void BM_PreviewRepaint(benchmark::State& state)
+void BM_PreviewRepaint(benchmark::State& state)
 {
-    Renderer renderer;
-    Fill(renderer, 96);
-    ScaleIntoPreview(renderer);
-    renderer.m_bPreview = true;
+    CPreviewPictures pictures;
+    const std::unique_ptr<CCoverRenderer> renderer =
+        PreviewRenderer(static_cast<CoverType>(state.range(0)), pictures);
     QImage target = PreviewTarget();
-    ClearPreviewPictures();
-    PaintPreview(renderer, target);
+    PaintPreview(*renderer, target);
     for (auto _ : state)
-        PaintPreview(renderer, target);
-    state.counters["cache_over_preview_pixels"] =
-        static_cast<double>(PreviewPicturePixels()) / (500.0 * 400.0);
+        PaintPreview(*renderer, target);
+    state.counters["cache_over_preview_pixels"] = static_cast<double>(pictures.Pixels()) / (500.0 * 400.0);
 }
 
 // The DVD insert for paper at 600 ppi, drawn into a page-sized image as the printer would
 // receive it; the peak memory of the drawing is reported against one full-size image.
 void BM_DvdForPrintAt600(benchmark::State& state)
 {
-    CDVDCoverButton dvd;
-    FillDvd(dvd, 600);
+    const std::unique_ptr<CCoverRenderer> renderer = Renderer(StandardDVD, 600);
+    CCoverRenderer& dvd = *renderer;
     QImage page(dvd.m_nWidth, dvd.m_nHeight, QImage::Format_RGB32);
     page.setDotsPerMeterX(qRound(600 / 0.0254));
     page.setDotsPerMeterY(qRound(600 / 0.0254));
@@ -208,23 +187,16 @@ void BM_DvdForPrintAt600(benchmark::State& state)
 
 BENCHMARK(BM_DecodePictureOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeEighthScaleFloor)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewFirstPaint, CMyFlatButton, FillCd)
-    ->Name("BM_PreviewFirstPaint/CD")
+// Each kind of case: 1 standard CD, 2 standard DVD, 4 slimline CD.
+BENCHMARK(BM_PreviewFirstPaint)
+    ->Arg(StandardCD)
+    ->Arg(StandardDVD)
+    ->Arg(SlimlineCD)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewFirstPaint, CDVDCoverButton, FillDvd)
-    ->Name("BM_PreviewFirstPaint/DVD")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewFirstPaint, CSlimlineCoverButton, FillSlimline)
-    ->Name("BM_PreviewFirstPaint/Slimline")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewRepaint, CMyFlatButton, FillCd)
-    ->Name("BM_PreviewRepaint/CD")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewRepaint, CDVDCoverButton, FillDvd)
-    ->Name("BM_PreviewRepaint/DVD")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PreviewRepaint, CSlimlineCoverButton, FillSlimline)
-    ->Name("BM_PreviewRepaint/Slimline")
+BENCHMARK(BM_PreviewRepaint)
+    ->Arg(StandardCD)
+    ->Arg(StandardDVD)
+    ->Arg(SlimlineCD)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DvdForPrintAt600)->Unit(benchmark::kMillisecond);
 

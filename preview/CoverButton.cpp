@@ -1,5 +1,7 @@
 #include "CoverButton.h"
 
+#include "PreviewPictures.h"
+
 #include <QPainter>
 
 QImage DrawPreviewAtDevicePixels(CCoverRenderer& renderer, const QSize& logicalSize, qreal dRatio,
@@ -14,7 +16,6 @@ QImage DrawPreviewAtDevicePixels(CCoverRenderer& renderer, const QSize& logicalS
     sharp.setDotsPerMeterY(dotsPerMeter);
     if (renderer.m_nFontDpi <= 0)
         renderer.m_nFontDpi = nLogicalDpi;
-    renderer.m_bPreview = true;
     {
         CDC dc;
         dc.Attach(&sharp);
@@ -34,18 +35,44 @@ void CCoverButton::PreSubclassWindow()
     SetButtonStyle((GetStyle() & 0xFF) | BS_OWNERDRAW | BS_NOTIFY, true);
 }
 
+// The full-size cover is made at the screen's device resolution, so that a scaled screen
+// gets its text and lines at its own pixels rather than enlarged; the scale factors take it
+// from full size to the preview's device pixels.
+void CCoverButton::FillFromCover(qreal dRatio)
+{
+    if (!m_source.pCover || !m_source.pGeometry)
+        return;
+    if (!FillRenderer(*m_source.pCover, *m_source.pGeometry, qRound(logicalDpiX() * dRatio)))
+        return;
+    CCoverRenderer& renderer = Renderer();
+    renderer.m_dScaleY = renderer.m_nHeight > 0 ? height() * dRatio / renderer.m_nHeight : 1.0;
+    renderer.m_dScaleX = renderer.m_nWidth > 0 ? width() * dRatio / renderer.m_nWidth : 1.0;
+}
+
+void CCoverButton::PreparePicture()
+{
+    if (!m_source.pPictures)
+        return;
+    const CCoverRenderer& renderer = Renderer();
+    const CRect area = renderer.PictureArea();
+    m_source.pPictures->PrepareAhead(
+        renderer.m_strImagePath,
+        PreviewPictureSize(area.Width(), area.Height(), renderer.m_dScaleX, renderer.m_dScaleY));
+}
+
 void CCoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    emit FillRequested();
+    FillFromCover();
+    CCoverRenderer& renderer = Renderer();
+    renderer.SetPictureSource(m_source.pPictures);
     const qreal ratio = devicePixelRatioF();
     QPainter* painter = lpDrawItemStruct->hDC->Painter();
     const CRect item(lpDrawItemStruct->rcItem);
     if (ratio > 1.0 && painter) {
         painter->drawImage(QPoint(item.left, item.top),
-                           DrawPreviewAtDevicePixels(Renderer(), QSize(item.Width(), item.Height()), ratio,
+                           DrawPreviewAtDevicePixels(renderer, QSize(item.Width(), item.Height()), ratio,
                                                      logicalDpiY(), lpDrawItemStruct->itemState));
         return;
     }
-    Renderer().m_bPreview = true;
-    Renderer().Draw(lpDrawItemStruct->hDC, item, lpDrawItemStruct->itemState, lpDrawItemStruct->hDC);
+    renderer.Draw(lpDrawItemStruct->hDC, item, lpDrawItemStruct->itemState, lpDrawItemStruct->hDC);
 }

@@ -1,11 +1,16 @@
-// A cover renderer as a preview on the main window: an owner-drawn button that has its
-// renderer draw the cover of the moment at every paint.
+// A cover renderer as a preview on the main window: an owner-drawn button that fills its
+// renderer from the cover of the moment and has it draw, at every paint. The preview asks
+// for the cover itself; nobody pushes it in.
 #pragma once
 
+#include "CoverGeometry.h"
 #include "CoverRenderer.h"
+#include "CoverState.h"
 #include "OwnerDrawButton.h"
 
 #include <QImage>
+
+class CPreviewPictures;
 
 // A preview of logicalSize on a screen scaled by dRatio, drawn at the screen's own pixels
 // (the owner has filled the renderer at nLogicalDpi × dRatio pixels an inch) and marked
@@ -13,6 +18,15 @@
 // is in logical pixels, so nLogicalDpi is its resolution.
 QImage DrawPreviewAtDevicePixels(CCoverRenderer& renderer, const QSize& logicalSize, qreal dRatio,
                                  int nLogicalDpi, UINT nState);
+
+// What a preview shows: the cover record and the case dimensions it reads at every paint,
+// and the pictures the window keeps for the screen. None of them owned.
+struct PreviewSource
+{
+    const CoverState* pCover = nullptr;
+    const CoverGeometry* pGeometry = nullptr;
+    CPreviewPictures* pPictures = nullptr;
+};
 
 class CCoverButton : public COwnerDrawButton
 {
@@ -23,15 +37,27 @@ public:
 
     // Owner-drawn and notifying, keeping the low eight style bits.
     void PreSubclassWindow() override;
-    // Every paint draws the cover of that moment: the owner is first asked to copy the
-    // cover into the renderer (FillRequested, answered before it returns), then it draws,
-    // on a scaled screen at the screen's own pixels.
+    // Every paint draws the cover of that moment: the renderer is filled from the source
+    // first, then it draws, on a scaled screen at the screen's own pixels.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    // Where the preview reads its cover from, from now on. Without a source the renderer
+    // draws whatever its owner put into it.
+    void ShowCover(const PreviewSource& source) { m_source = source; }
+    // Fills the renderer from the source's cover as this screen shows it: sizes at the
+    // screen's device resolution (its logical resolution times dRatio), shrunk into the
+    // preview. Nothing changes when the cover is of a kind this preview does not draw.
+    void FillFromCover() { FillFromCover(devicePixelRatioF()); }
+    void FillFromCover(qreal dRatio);
+    // Starts decoding the renderer's picture at its size on screen, ahead of its first showing.
+    void PreparePicture();
 
     virtual CCoverRenderer& Renderer() = 0;
 
-signals:
-    // Sent at the start of every paint: the owner fills the renderer with the cover of the
-    // moment through a direct connection, so the drawing that follows is never stale.
-    void FillRequested();
+protected:
+    // The kind's own filling at a resolution; false for a cover of another kind.
+    virtual bool FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi) = 0;
+
+private:
+    PreviewSource m_source;
 };

@@ -1,5 +1,5 @@
 // The preview of a DVD insert, standard or slimline, on the main window.
-// The drawing is the renderer's; the widget only paints it.
+// The drawing is the renderer's; the widget only fills and paints it.
 #pragma once
 
 #include "CoverButton.h"
@@ -10,7 +10,9 @@ class CDVDCoverButton : public CCoverButton, public CDvdCoverRenderer
     Q_OBJECT
 
 public:
-    explicit CDVDCoverButton(QWidget* pParent = nullptr) : CCoverButton(pParent) {}
-
+    using CCoverButton::CCoverButton;
     CCoverRenderer& Renderer() override { return *this; }
+
+protected:
+    bool FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi) override;
 };

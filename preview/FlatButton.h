@@ -1,5 +1,5 @@
 // The preview of one side of a standard CD cover on the main window.
-// The drawing is the renderer's; the widget only paints it.
+// The drawing is the renderer's; the widget only fills and paints it.
 #pragma once
 
 #include "CdCoverRenderer.h"
@@ -10,7 +10,18 @@ class CMyFlatButton : public CCoverButton, public CCdCoverRenderer
     Q_OBJECT
 
 public:
-    explicit CMyFlatButton(QWidget* pParent = nullptr) : CCoverButton(pParent) {}
+    explicit CMyFlatButton(QWidget* pParent = nullptr, CoverSide side = CoverSide::Back);
 
     CCoverRenderer& Renderer() override { return *this; }
+    // The preview of the other side: while this one paints, the other's picture is decoded
+    // on the worker, so that switching views shows it at once.
+    void SetOtherSide(CMyFlatButton* pOther) { m_pOtherSide = pOther; }
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+protected:
+    bool FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi) override;
+
+private:
+    CoverSide m_side;
+    CMyFlatButton* m_pOtherSide = nullptr;
 };

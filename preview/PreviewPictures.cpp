@@ -1,71 +1,31 @@
-#include "PreviewPicture.h"
+#include "PreviewPictures.h"
 
 #include "CoverPicture.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QThreadPool>
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
+#include <cmath>
 #include <optional>
-#include <vector>
 
 namespace {
 
 // The covers in view: a standard CD's front and back, or one insert; a third picture
 // pushes out the one used longest ago.
-constexpr size_t kCachedPictures = 2;
+constexpr size_t kKeptPictures = 2;
 
-// A picture file as it is on disk now, at a size on screen.
-struct PictureKey
-{
-    std::string strPath;
-    qint64 nFileSize = 0;
-    qint64 nModified = 0;
-    QSize size;
-    bool operator==(const PictureKey& other) const
-    {
-        return strPath == other.strPath && nFileSize == other.nFileSize && nModified == other.nModified &&
-               size == other.size;
-    }
-};
-
-struct CachedPicture
-{
-    PictureKey key;
-    QImage image;
-};
-
-// The pictures kept, the ones being decoded now, and the thread that decodes ahead. The
-// thread pool is the last member, so that it is the first to go and waits for its decoding.
-struct PictureCache
-{
-    std::mutex mutex;
-    std::condition_variable decoded;
-    std::vector<CachedPicture> entries; // the most recently used last
-    std::vector<PictureKey> decoding;
-    QThreadPool ahead;
-};
-
-PictureCache& Cache()
-{
-    static PictureCache cache;
-    return cache;
-}
-
-std::optional<PictureKey> KeyFor(const std::string& strPath, const QSize& size)
+std::optional<CPreviewPictures::Key> KeyFor(const std::string& strPath, const QSize& size)
 {
     if (strPath.empty() || size.isEmpty())
         return std::nullopt;
     const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(strPath)));
     if (!file.isFile())
         return std::nullopt;
-    return PictureKey{strPath, file.size(), file.lastModified().toMSecsSinceEpoch(), size};
+    return CPreviewPictures::Key{strPath, file.size(), file.lastModified().toMSecsSinceEpoch(), size};
 }
 
-QImage DecodeAndScale(const PictureKey& key)
+QImage DecodeAndScale(const CPreviewPictures::Key& key)
 {
     FIBITMAP* picture = LoadCoverPictureFor(key.strPath, std::max(key.size.width(), key.size.height()));
     const QImage image = CoverPictureImage(picture);
@@ -77,84 +37,111 @@ QImage DecodeAndScale(const PictureKey& key)
         .scaled(key.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// With the lock held: the kept picture, made the most recently used, or null.
-const QImage* Find(PictureCache& cache, const PictureKey& key)
+} // namespace
+
+QSize PreviewPictureSize(int nWidth, int nHeight, double dPreviewScaleX, double dPreviewScaleY)
 {
-    const auto found = std::find_if(cache.entries.begin(), cache.entries.end(),
-                                    [&key](const CachedPicture& entry) { return entry.key == key; });
-    if (found == cache.entries.end())
-        return nullptr;
-    std::rotate(found, found + 1, cache.entries.end());
-    return &cache.entries.back().image;
+    return QSize(std::max(1, static_cast<int>(std::lround(nWidth * dPreviewScaleX))),
+                 std::max(1, static_cast<int>(std::lround(nHeight * dPreviewScaleY))));
 }
 
-bool IsDecoding(const PictureCache& cache, const PictureKey& key)
+bool CPreviewPictures::Key::operator==(const Key& other) const
 {
-    return std::find(cache.decoding.begin(), cache.decoding.end(), key) != cache.decoding.end();
+    return strPath == other.strPath && nFileSize == other.nFileSize && nModified == other.nModified &&
+           size == other.size;
+}
+
+CPreviewPictures::CPreviewPictures()
+{
+    m_ahead.setMaxThreadCount(1);
+}
+
+CPreviewPictures::~CPreviewPictures()
+{
+    m_ahead.clear(); // what has not started never will
+    m_ahead.waitForDone();
+}
+
+// With the lock held: the kept picture, made the most recently used, or null.
+const QImage* CPreviewPictures::Find(const Key& key)
+{
+    const auto found =
+        std::find_if(m_kept.begin(), m_kept.end(), [&key](const Kept& entry) { return entry.key == key; });
+    if (found == m_kept.end())
+        return nullptr;
+    std::rotate(found, found + 1, m_kept.end());
+    return &m_kept.back().image;
+}
+
+bool CPreviewPictures::IsDecoding(const Key& key) const
+{
+    return std::find(m_decoding.begin(), m_decoding.end(), key) != m_decoding.end();
 }
 
 // Decodes a picture whose key is marked as being decoded, keeps it and tells the waiters.
-QImage DecodeMarked(PictureCache& cache, const PictureKey& key)
+QImage CPreviewPictures::DecodeMarked(const Key& key)
 {
     const QImage image = DecodeAndScale(key);
-    const std::lock_guard<std::mutex> lock(cache.mutex);
-    cache.decoding.erase(std::find(cache.decoding.begin(), cache.decoding.end(), key));
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_decoding.erase(std::find(m_decoding.begin(), m_decoding.end(), key));
     if (!image.isNull()) {
-        if (cache.entries.size() == kCachedPictures)
-            cache.entries.erase(cache.entries.begin());
-        cache.entries.push_back({key, image});
+        if (m_kept.size() == kKeptPictures)
+            m_kept.erase(m_kept.begin());
+        m_kept.push_back({key, image});
     }
-    cache.decoded.notify_all();
+    m_decoded.notify_all();
     return image;
 }
 
-} // namespace
-
-QImage PreviewPicture(const std::string& strPath, const QSize& size)
+QImage CPreviewPictures::Picture(const std::string& strPath, const QSize& size)
 {
-    const std::optional<PictureKey> key = KeyFor(strPath, size);
+    const std::optional<Key> key = KeyFor(strPath, size);
     if (!key)
         return {};
-    PictureCache& cache = Cache();
-    std::unique_lock<std::mutex> lock(cache.mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     // A picture being decoded ahead is waited for rather than decoded twice.
-    cache.decoded.wait(lock, [&] { return !IsDecoding(cache, *key); });
-    if (const QImage* kept = Find(cache, *key))
+    m_decoded.wait(lock, [&] { return !IsDecoding(*key); });
+    if (const QImage* kept = Find(*key))
         return *kept;
-    cache.decoding.push_back(*key);
+    m_decoding.push_back(*key);
     lock.unlock();
-    return DecodeMarked(cache, *key);
+    return DecodeMarked(*key);
 }
 
-void PreparePreviewPicture(const std::string& strPath, const QSize& size)
+void CPreviewPictures::PrepareAhead(const std::string& strPath, const QSize& size)
 {
-    const std::optional<PictureKey> key = KeyFor(strPath, size);
+    const std::optional<Key> key = KeyFor(strPath, size);
     if (!key)
         return;
-    PictureCache& cache = Cache();
     {
-        const std::lock_guard<std::mutex> lock(cache.mutex);
-        if (IsDecoding(cache, *key) || Find(cache, *key))
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (IsDecoding(*key) || Find(*key))
             return;
-        cache.decoding.push_back(*key);
+        m_decoding.push_back(*key);
     }
-    cache.ahead.start([key] { DecodeMarked(Cache(), *key); });
+    m_ahead.start([this, key] { DecodeMarked(*key); });
 }
 
-qint64 PreviewPicturePixels()
+bool CPreviewPictures::StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
+                                   double dScaleY)
 {
-    PictureCache& cache = Cache();
-    const std::lock_guard<std::mutex> lock(cache.mutex);
+    const QImage picture =
+        Picture(strPath, PreviewPictureSize(area.Width(), area.Height(), dScaleX, dScaleY));
+    return !picture.isNull() && StretchCoverImage(dc, picture, area);
+}
+
+qint64 CPreviewPictures::Pixels() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
     qint64 pixels = 0;
-    for (const CachedPicture& entry : cache.entries)
+    for (const Kept& entry : m_kept)
         pixels += static_cast<qint64>(entry.key.size.width()) * entry.key.size.height();
     return pixels;
 }
 
-void ClearPreviewPictures()
+void CPreviewPictures::Clear()
 {
-    PictureCache& cache = Cache();
-    cache.ahead.waitForDone();
-    const std::lock_guard<std::mutex> lock(cache.mutex);
-    cache.entries.clear();
+    m_ahead.waitForDone();
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_kept.clear();
 }

@@ -1,5 +1,7 @@
-// Printing a cover file without a display: its page as a PDF, or as a PNG picture of the
-// whole A4 sheet, drawn by the same code as the program's printing.
+// Printing a cover file without a display (sleevora-export): its sheet as a PDF, as a PNG
+// picture of the whole sheet, or as a print shop's PDF, drawn by the same code as the
+// program's printing. The cover is read into a record of the export's own, its pictures into
+// a folder of its own that goes when the export ends.
 #pragma once
 
 #include "CoverSheet.h"
@@ -21,6 +23,10 @@ struct ExportRequest
     // crop and fold marks, and the trim and bleed boxes; the plain sheet when negative.
     double dBleedMm = -1.0;
 };
+
+// The largest resolution a PNG is drawn at, and the largest bleed.
+constexpr int kMaxExportDpi = 1200;
+constexpr double kMaxBleedMm = 5.0;
 
 // Writes the output. On failure nothing is left behind under the output name and the
 // reason is returned as one line for the user; an empty string means success.

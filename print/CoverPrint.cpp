@@ -1,21 +1,11 @@
 #include "CoverPrint.h"
 
-#include "CdCoverRenderer.h"
-#include "CoverRenderers.h"
-#include "DvdCoverRenderer.h"
-#include "SlimlineCoverRenderer.h"
+#include "CoverRenderer.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 namespace {
-
-// The default sizes of a custom case: a printed page never draws one, so the page needs no
-// settings of its own to be drawn.
-constexpr DWORD kCustomWidthFront = 121;
-constexpr DWORD kCustomHeightFront = 119;
-constexpr DWORD kCustomWidthBack = 151;
-constexpr DWORD kCustomHeightBack = 118;
 
 CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeight)
 {
@@ -26,29 +16,19 @@ CRect PieceRect(int nPpi, double dLeft, double dTop, double dWidth, double dHeig
 // Paper is drawn pixel for pixel: the guides see no scaling. A print shop's piece has no
 // guide lines: it is cut at its trim and folded at the fold marks, and the spine guides'
 // rectangles run along the trim too.
-template <typename Renderer>
-void PrintPiece(Renderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi, const PieceDrawing& drawing)
+void PrintPiece(CCoverRenderer& renderer, CDC* pDC, const CRect& rect, int nFontDpi,
+                const PieceDrawing& drawing)
 {
     renderer.m_dScaleX = 1.0;
     renderer.m_dScaleY = 1.0;
-    const bool guides = drawing.bGuides && !drawing.bBackgroundOnly;
-    renderer.m_bShowBorder = renderer.m_bShowBorder && guides;
-    renderer.m_bShowSpineGuides = renderer.m_bShowSpineGuides && guides;
-    renderer.m_bBackgroundOnly = drawing.bBackgroundOnly;
-    renderer.m_pPagePictures = drawing.pPagePictures;
-    renderer.DrawForPrint(pDC, rect, nFontDpi);
+    renderer.m_bShowBorder = renderer.m_bShowBorder && drawing.bGuides;
+    renderer.m_bShowSpineGuides = renderer.m_bShowSpineGuides && drawing.bGuides;
+    renderer.SetPictureSource(drawing.pPictures);
+    if (drawing.bBackgroundOnly)
+        renderer.DrawBackgroundForPrint(pDC, rect);
+    else
+        renderer.DrawForPrint(pDC, rect, nFontDpi);
 }
-
-// The renderers of one page, with their constants for the kind of case.
-struct PageRenderers
-{
-    explicit PageRenderers(CoverType type) { SetRendererConstants(cdFront, cdBack, dvd, slimline, type); }
-
-    CCdCoverRenderer cdFront;
-    CCdCoverRenderer cdBack;
-    CDvdCoverRenderer dvd;
-    CSlimlineCoverRenderer slimline;
-};
 
 } // namespace
 
@@ -80,14 +60,6 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry)
     return PieceRect(nPpi, geometry.dBackLeft, geometry.dBackTop, geometry.dBackWidth, geometry.dBackHeight);
 }
 
-CoverGeometry PrintedGeometry(CoverType type)
-{
-    CoverGeometry geometry;
-    geometry.SetForCoverType(type, kCustomWidthFront, kCustomHeightFront, kCustomWidthBack,
-                             kCustomHeightBack);
-    return geometry;
-}
-
 std::vector<CoverPiece> PiecesOf(CoverType type)
 {
     if (!HasPrintedLayout(type))
@@ -99,13 +71,13 @@ std::vector<CoverPiece> PiecesOf(CoverType type)
 
 CRect PieceRect(int nPpi, CoverType type, CoverPiece piece)
 {
-    const CoverGeometry geometry = PrintedGeometry(type);
+    const CoverGeometry geometry = CoverGeometry::ForCoverType(type);
     return piece == CoverPiece::CdFront ? FrontPieceRect(nPpi, geometry) : BackPieceRect(nPpi, geometry);
 }
 
 std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece)
 {
-    const CoverGeometry geometry = PrintedGeometry(type);
+    const CoverGeometry geometry = CoverGeometry::ForCoverType(type);
     const int width = PieceRect(nPpi, type, piece).Width();
     const int spine = Pixels(nPpi, geometry.dBackSpine);
     switch (type) {
@@ -123,42 +95,24 @@ std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece)
 void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
                     const PieceDrawing& drawing)
 {
-    const CoverGeometry geometry = PrintedGeometry(cover.covertype);
-    PageRenderers renderers(cover.covertype);
     const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
-    switch (piece) {
-    case CoverPiece::CdFront:
-    case CoverPiece::CdBack: {
-        const CoverSide side = piece == CoverPiece::CdFront ? CoverSide::Front : CoverSide::Back;
-        CCdCoverRenderer& renderer = side == CoverSide::Front ? renderers.cdFront : renderers.cdBack;
-        FillCdRenderer(renderer, cover, geometry, side, ppi);
-        PrintPiece(renderer, pDC, rect, nFontDpi, drawing);
-        break;
-    }
-    case CoverPiece::Insert:
-        if (cover.covertype == SlimlineCD) {
-            FillSlimlineRenderer(renderers.slimline, cover, geometry, ppi);
-            PrintPiece(renderers.slimline, pDC, rect, nFontDpi, drawing);
-        } else {
-            FillDvdRenderer(renderers.dvd, cover, geometry, ppi);
-            PrintPiece(renderers.dvd, pDC, rect, nFontDpi, drawing);
-        }
-        break;
-    }
+    const std::unique_ptr<CCoverRenderer> renderer =
+        MakePieceRenderer(cover, CoverGeometry::ForCoverType(cover.covertype), piece, ppi);
+    PrintPiece(*renderer, pDC, rect, nFontDpi, drawing);
 }
 
-void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPagePictures* pPagePictures)
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPictureSource* pPictures)
 {
     // A custom size has no pieces: the page stays blank.
     const int ppi = pDC->GetDeviceCaps(LOGPIXELSX);
     PieceDrawing drawing;
-    drawing.pPagePictures = pPagePictures;
+    drawing.pPictures = pPictures;
     for (const CoverPiece piece : PiecesOf(cover.covertype))
         DrawCoverPiece(pDC, cover, piece, PieceRect(ppi, cover.covertype, piece), nFontDpi, drawing);
 }
 
 void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, const CoverPlacement& placement,
-                   const PrintCalibration& calibration, CPagePictures* pPagePictures)
+                   const PrintCalibration& calibration, CPictureSource* pPictures)
 {
     const int dpi = painter.device()->logicalDpiX();
     painter.save();
@@ -168,7 +122,7 @@ void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi, con
         CDC dc;
         dc.AttachPainter(&painter);
         dc.SetPrinting(true);
-        PrintCoverPage(&dc, cover, nFontDpi, pPagePictures);
+        PrintCoverPage(&dc, cover, nFontDpi, pPictures);
     }
     painter.restore();
 }

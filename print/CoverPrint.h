@@ -6,13 +6,14 @@
 #pragma once
 
 #include "CoverGeometry.h"
+#include "CoverRenderers.h"
 #include "CoverSheet.h"
 #include "CoverState.h"
 #include "DC.h"
 
 #include <vector>
 
-class CPagePictures;
+class CPictureSource;
 class QPainter;
 class QPrinter;
 
@@ -33,27 +34,20 @@ int CoverPrintResolution(int nDeviceDpi);
 CRect FrontPieceRect(int nPpi, const CoverGeometry& geometry);
 CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
 
-// The pieces a kind of case prints: a standard CD's front booklet and back tray card, the
-// one insert of the other kinds, none for a custom size.
-enum class CoverPiece
-{
-    CdFront,
-    CdBack,
-    Insert
-};
+// The pieces a kind of case prints; none for a custom size.
 std::vector<CoverPiece> PiecesOf(CoverType type);
 // A piece's place on the page, in the device's pixels at its horizontal resolution.
 CRect PieceRect(int nPpi, CoverType type, CoverPiece piece);
 // The fold lines across a piece, in pixels from its left edge: the spines' edges.
 std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece);
 // How a piece is drawn: with its outline and spine guides (a print shop's piece has none),
-// whole or only its background (for a print shop's bleed), and onto a PDF page that keeps
-// vectors and takes its pictures from pPagePictures (null: a bitmap, as for printers).
+// whole or only its background (for a print shop's bleed), and where its pictures come from
+// (null: each decoded whole, as for printers; a PDF page's pictures keep its vectors).
 struct PieceDrawing
 {
     bool bGuides = true;
     bool bBackgroundOnly = false;
-    CPagePictures* pPagePictures = nullptr;
+    CPictureSource* pPictures = nullptr;
 };
 // Draws one piece into a rectangle of the device's pixels, as the page draws it.
 void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const CRect& rect, int nFontDpi,
@@ -63,10 +57,10 @@ void DrawCoverPiece(CDC* pDC, const CoverState& cover, CoverPiece piece, const C
 // other printable kind in the back rectangle, a kind without a layout nothing. nFontDpi is
 // the screen's resolution, in which the cover's font heights are given, so text keeps its
 // size on paper.
-// With pPagePictures the page is a PDF that keeps vectors and the original pictures.
-void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPagePictures* pPagePictures = nullptr);
+// With pPictures a PDF page's pictures, the page keeps vectors and the original pictures.
+void PrintCoverPage(CDC* pDC, const CoverState& cover, int nFontDpi, CPictureSource* pPictures = nullptr);
 // The same through a painter already active on the page, whose origin is the printable
 // area's corner: placed on the sheet and corrected for the printer as given.
 void DrawCoverPage(QPainter& painter, const CoverState& cover, int nFontDpi,
                    const CoverPlacement& placement = {}, const PrintCalibration& calibration = {},
-                   CPagePictures* pPagePictures = nullptr);
+                   CPictureSource* pPictures = nullptr);

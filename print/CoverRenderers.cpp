@@ -4,75 +4,95 @@
 #include "DvdCoverRenderer.h"
 #include "SlimlineCoverRenderer.h"
 
-void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
-                    CoverSide side, int nPpi)
+namespace {
+
+// The insets of the texts from the piece's edges, and the DVD panels' text places, in inches.
+constexpr double kCdTextMargin = 0.1;
+constexpr double kSlimlineTextMarginX = 0.84;
+constexpr double kSlimlineTextMarginY = 0.25;
+constexpr double kDvdFrontTextLeft = 5.85;
+constexpr double kSlimlineDvdFrontTextLeft = 5.64;
+constexpr double kDvdTextTop = 0.25;
+constexpr double kDvdBackTextLeft = 0.25;
+
+// What one side of the cover gives every kind of renderer, and the piece's size.
+void FillCommonFields(CCoverRenderer& renderer, const CoverState& cover, CoverSide side, double dWidth,
+                      double dHeight, double dSpine, int nPpi)
 {
     const bool front = side == CoverSide::Front;
     renderer.m_crBackground = front ? cover.fBGColor : cover.bBGColor;
     renderer.m_bShowBorder = front ? cover.fShowBorder : cover.bShowBorder;
     renderer.m_bShowSpineGuides = front ? cover.frontCoverSpinesOn : cover.backCoverSpinesOn;
-    renderer.m_strText = front ? cover.fCoverText : cover.bCoverText;
     renderer.m_strSpineText = front ? cover.frontCoverSpineText : cover.backCoverSpineText;
     renderer.m_strImagePath = front ? cover.fImagePath : cover.bImagePath;
     renderer.m_crText = front ? cover.fCoverTextColor : cover.bCoverTextColor;
     renderer.m_lfText = front ? cover.fCoverTextFont : cover.bCoverTextFont;
+    renderer.m_nWidth = Pixels(nPpi, dWidth);
+    renderer.m_nHeight = Pixels(nPpi, dHeight);
+    renderer.m_nSpineWidth = Pixels(nPpi, dSpine);
+}
+
+} // namespace
+
+void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
+                    CoverSide side, int nPpi)
+{
+    const bool front = side == CoverSide::Front;
+    FillCommonFields(renderer, cover, side, front ? geometry.dFrontWidth : geometry.dBackWidth,
+                     front ? geometry.dFrontHeight : geometry.dBackHeight,
+                     front ? geometry.dFrontSpine : geometry.dBackSpine, nPpi);
+    renderer.m_strText = front ? cover.fCoverText : cover.bCoverText;
     renderer.m_bExtendImage = front ? cover.bFrontPrintOverSpines : cover.bBackPrintOverSpines;
-    renderer.m_nWidth = Pixels(nPpi, front ? geometry.dFrontWidth : geometry.dBackWidth);
-    renderer.m_nHeight = Pixels(nPpi, front ? geometry.dFrontHeight : geometry.dBackHeight);
-    renderer.m_nSpineWidth = Pixels(nPpi, front ? geometry.dFrontSpine : geometry.dBackSpine);
+    renderer.m_dTextMarginX = kCdTextMargin;
+    renderer.m_dTextMarginY = kCdTextMargin;
 }
 
 void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
                      int nPpi)
 {
-    renderer.m_crBackground = cover.bBGColor;
-    renderer.m_bShowBorder = cover.bShowBorder;
-    renderer.m_bShowSpineGuides = cover.backCoverSpinesOn;
-    renderer.m_strImagePath = cover.bImagePath;
-    renderer.m_crText = cover.bCoverTextColor;
-    renderer.m_lfText = cover.bCoverTextFont;
-    renderer.m_strSpineText = cover.backCoverSpineText;
+    FillCommonFields(renderer, cover, CoverSide::Back, geometry.dBackWidth, geometry.dBackHeight,
+                     geometry.dBackSpine, nPpi);
     renderer.m_strBackText = cover.bCoverText;
     renderer.m_strBackTitle = cover.bCoverTitle;
     renderer.m_strFrontText = cover.fCoverText;
     renderer.m_strFrontTitle = cover.fCoverTitle;
-    renderer.m_nWidth = Pixels(nPpi, geometry.dBackWidth);
-    renderer.m_nHeight = Pixels(nPpi, geometry.dBackHeight);
-    renderer.m_nSpineWidth = Pixels(nPpi, geometry.dBackSpine);
+    const bool slim = cover.covertype == SlimlineDVD;
+    renderer.m_bSlimSpineText = slim;
+    renderer.m_dFrontTextLeft = slim ? kSlimlineDvdFrontTextLeft : kDvdFrontTextLeft;
+    renderer.m_dFrontTextTop = kDvdTextTop;
+    renderer.m_dBackTextLeft = kDvdBackTextLeft;
+    renderer.m_dBackTextTop = kDvdTextTop;
 }
 
 void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover,
                           const CoverGeometry& geometry, int nPpi)
 {
-    renderer.m_crBackground = cover.bBGColor;
-    renderer.m_bShowBorder = cover.bShowBorder;
-    renderer.m_bShowSpineGuides = cover.backCoverSpinesOn;
-    renderer.m_strImagePath = cover.bImagePath;
+    FillCommonFields(renderer, cover, CoverSide::Back, geometry.dBackWidth, geometry.dBackHeight,
+                     geometry.dBackSpine, nPpi);
     renderer.m_strText = cover.bCoverText;
-    renderer.m_strSpineText = cover.backCoverSpineText;
-    renderer.m_crText = cover.bCoverTextColor;
-    renderer.m_lfText = cover.bCoverTextFont;
     renderer.m_bExtendImage = cover.bBackPrintOverSpines;
-    renderer.m_nWidth = Pixels(nPpi, geometry.dBackWidth);
-    renderer.m_nHeight = Pixels(nPpi, geometry.dBackHeight);
-    renderer.m_nSpineWidth = Pixels(nPpi, geometry.dBackSpine);
     renderer.m_nFlapWidth = Pixels(nPpi, geometry.dFlapWidth);
-    renderer.m_nNotchWidth = Pixels(nPpi, 1.417);
-    renderer.m_nNotchHeight = Pixels(nPpi, 0.0787);
+    renderer.m_nNotchWidth = Pixels(nPpi, CoverGeometry::kNotchWidth);
+    renderer.m_nNotchHeight = Pixels(nPpi, CoverGeometry::kNotchHeight);
+    renderer.m_dTextMarginX = kSlimlineTextMarginX;
+    renderer.m_dTextMarginY = kSlimlineTextMarginY;
 }
 
-void SetRendererConstants(CCdCoverRenderer& front, CCdCoverRenderer& back, CDvdCoverRenderer& dvd,
-                          CSlimlineCoverRenderer& slimline, CoverType type)
+std::unique_ptr<CCoverRenderer> MakePieceRenderer(const CoverState& cover, const CoverGeometry& geometry,
+                                                  CoverPiece piece, int nPpi)
 {
-    for (CCdCoverRenderer* cd : {&front, &back}) {
-        cd->m_dTextMarginX = 0.1;
-        cd->m_dTextMarginY = 0.1;
+    if (piece != CoverPiece::Insert) {
+        auto cd = std::make_unique<CCdCoverRenderer>();
+        FillCdRenderer(*cd, cover, geometry,
+                       piece == CoverPiece::CdFront ? CoverSide::Front : CoverSide::Back, nPpi);
+        return cd;
     }
-    slimline.m_dTextMarginX = 0.84;
-    slimline.m_dTextMarginY = 0.25;
-    dvd.m_bSlimSpineText = type == SlimlineDVD;
-    dvd.m_dFrontTextLeft = type == SlimlineDVD ? 5.64 : 5.85;
-    dvd.m_dFrontTextTop = 0.25;
-    dvd.m_dBackTextLeft = 0.25;
-    dvd.m_dBackTextTop = 0.25;
+    if (cover.covertype == SlimlineCD) {
+        auto slimline = std::make_unique<CSlimlineCoverRenderer>();
+        FillSlimlineRenderer(*slimline, cover, geometry, nPpi);
+        return slimline;
+    }
+    auto dvd = std::make_unique<CDvdCoverRenderer>();
+    FillDvdRenderer(*dvd, cover, geometry, nPpi);
+    return dvd;
 }

@@ -1,14 +1,27 @@
-// Filling the renderers from the cover: the fields each kind of case draws and their
-// pixel sizes at a resolution. The preview fills the renderer of the side on screen
-// before every paint; printing fills them with the printer's resolution.
+// The renderers of a cover's pieces, filled from the cover: the fields each kind of case
+// draws, their pixel sizes at a resolution and the kind's fixed settings (text insets, the
+// DVD panels' places). Printing makes one renderer for each piece it draws; the preview
+// fills the renderer of each of its widgets the same way before every paint.
 #pragma once
 
 #include "CoverGeometry.h"
 #include "CoverState.h"
 
+#include <memory>
+
+class CCoverRenderer;
 class CCdCoverRenderer;
 class CDvdCoverRenderer;
 class CSlimlineCoverRenderer;
+
+// The pieces a kind of case prints: a standard CD's front booklet and back tray card, the
+// one insert of the other kinds.
+enum class CoverPiece
+{
+    CdFront,
+    CdBack,
+    Insert
+};
 
 void FillCdRenderer(CCdCoverRenderer& renderer, const CoverState& cover, const CoverGeometry& geometry,
                     CoverSide side, int nPpi);
@@ -17,6 +30,6 @@ void FillDvdRenderer(CDvdCoverRenderer& renderer, const CoverState& cover, const
 void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& cover,
                           const CoverGeometry& geometry, int nPpi);
 
-// The renderers' fixed settings for a kind of case: text insets and the DVD panel positions.
-void SetRendererConstants(CCdCoverRenderer& front, CCdCoverRenderer& back, CDvdCoverRenderer& dvd,
-                          CSlimlineCoverRenderer& slimline, CoverType type);
+// The renderer of one piece of the cover's kind, filled at a resolution.
+std::unique_ptr<CCoverRenderer> MakePieceRenderer(const CoverState& cover, const CoverGeometry& geometry,
+                                                  CoverPiece piece, int nPpi);

@@ -1,6 +1,7 @@
 #include "CoverSheet.h"
 
 #include "CoverGeometry.h"
+#include "CoverSettings.h"
 #include "PrinterAlignment.h"
 #include "Registry.h"
 
@@ -47,8 +48,7 @@ QPageLayout CoverSheetLayout(CoverType type, SheetPaper paper)
 
 QRectF CoverLayoutBox(CoverType type)
 {
-    CoverGeometry geometry;
-    geometry.SetForCoverType(type, 121, 119, 151, 118);
+    const CoverGeometry geometry = CoverGeometry::ForCoverType(type);
     QRectF box = PieceBox(geometry.dBackLeft, geometry.dBackTop, geometry.dBackWidth, geometry.dBackHeight);
     if (type == StandardCD)
         box |= PieceBox(geometry.dFrontLeft, geometry.dFrontTop, geometry.dFrontWidth, geometry.dFrontHeight);
@@ -124,7 +124,7 @@ void ApplyPlacement(QPainter& painter, const CoverPlacement& placement, int nDpi
 
 PrintCalibration StoredPrintCalibration()
 {
-    if (!QFileInfo::exists(QString::fromStdString(RegistryFilePath("Software\\Quorvane"))))
+    if (!QFileInfo::exists(QString::fromStdString(RegistryFilePath(kSettingsKey))))
         return {};
     const CPrinterAlignment alignment;
     return {alignment.OffsetXMm(), alignment.OffsetYMm(), alignment.ScaleX(), alignment.ScaleY()};

@@ -70,6 +70,14 @@ bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg)
     return carriable;
 }
 
+bool CPagePictures::StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double, double)
+{
+    if (strPath.empty() || area.Width() <= 0 || area.Height() <= 0)
+        return false;
+    const QImage picture = ImageFor(strPath, QSize(area.Width(), area.Height()));
+    return !picture.isNull() && dc.DrawPicture(area, picture) != 0;
+}
+
 QImage CPagePictures::ImageFor(const std::string& strPath, const QSize& area)
 {
     PageJpeg jpeg;

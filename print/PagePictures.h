@@ -5,6 +5,8 @@
 // the page's pixels over its area) and kept exactly.
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QImage>
 #include <QSize>
 #include <map>
@@ -25,7 +27,8 @@ struct PageJpeg
 // Reads a JPEG file's header; false when it is no JPEG a PDF can carry as it is.
 bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg);
 
-class CPagePictures
+// The page is drawn straight onto the PDF at full size, so that its text stays text.
+class CPagePictures : public CPictureSource
 {
 public:
     // bJpegsAsTheyAre false: every picture is decoded, a JPEG at a reduced size while it
@@ -41,6 +44,9 @@ public:
     // when the file holds no picture that can be drawn. The same file and area give the
     // same image, which the PDF then holds once however often it is drawn.
     QImage ImageFor(const std::string& strPath, const QSize& area);
+    bool StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
+                     double dScaleY) override;
+    bool DrawsStraightOntoTarget() const override { return true; }
     // The JPEG files whose stand-ins were drawn, in the order of their indexes.
     const std::vector<PageJpeg>& Jpegs() const { return m_jpegs; }
 

@@ -30,7 +30,7 @@ QImage BackgroundPicture(const CoverState& cover, CoverPiece piece, int nFontDpi
     CPagePictures decoded(false);
     PieceDrawing drawing;
     drawing.bBackgroundOnly = true;
-    drawing.pPagePictures = &decoded;
+    drawing.pPictures = &decoded;
     CDC dc;
     dc.Attach(&background);
     DrawCoverPiece(&dc, cover, piece, CRect(0, 0, place.Width(), place.Height()), nFontDpi, drawing);
@@ -114,7 +114,7 @@ std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double
 }
 
 void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi,
-                       CPagePictures& pictures)
+                       CPictureSource& pictures)
 {
     {
         CDC dc;
@@ -123,7 +123,7 @@ void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintSh
         const QRect& trim = page.trim;
         PieceDrawing drawing;
         drawing.bGuides = false;
-        drawing.pPagePictures = &pictures;
+        drawing.pPictures = &pictures;
         DrawCoverPiece(&dc, cover, page.piece,
                        CRect(trim.left(), trim.top(), trim.left() + trim.width(), trim.top() + trim.height()),
                        nFontDpi, drawing);

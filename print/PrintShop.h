@@ -10,6 +10,7 @@
 #include <QSize>
 #include <vector>
 
+class CPictureSource;
 class QPainter;
 
 // The room around the bleed for the marks: they start 2 mm out from the bleed and are 5 mm long.
@@ -34,4 +35,4 @@ std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double
 // page draws it but without its guide lines (the marks stand in for them), its background's
 // edges run on into the bleed, and the marks. Its pictures come from the page's pictures.
 void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintShopPage& page, int nFontDpi,
-                       CPagePictures& pictures);
+                       CPictureSource& pictures);

@@ -1,49 +1,11 @@
 #include "CdCoverRenderer.h"
 
 #include "CoverDrawing.h"
-#include "CoverPicture.h"
-#include "PreviewPicture.h"
-
-void CCdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
-{
-    const int W = m_nWidth;
-    const int H = m_nHeight;
-    const int S = m_nSpineWidth;
-    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
-    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
-    CDC& dc = offscreen.DC();
-    offscreen.Fill(m_crBackground);
-    const CRect area = PictureArea();
-    picture.StretchOnto(dc, area.left, area.top, area.Width(), area.Height());
-    picture.Release();
-    if (m_bBackgroundOnly) {
-        offscreen.ShrinkOnto(hDC, rect);
-        return;
-    }
-
-    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(m_crText);
-    DrawSpineTexts(dc, T);
-
-    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
-    const int mx = static_cast<int>(T * m_dTextMarginX);
-    const int my = static_cast<int>(T * m_dTextMarginY);
-    DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, W - S - 5, H));
-    offscreen.ShrinkOnto(hDC, rect);
-}
 
 CRect CCdCoverRenderer::PictureArea() const
 {
     const int S = m_bExtendImage ? 0 : m_nSpineWidth;
     return CRect(S, 0, m_nWidth - S, m_nHeight);
-}
-
-void CCdCoverRenderer::PreparePreviewPicture() const
-{
-    const CRect area = PictureArea();
-    ::PreparePreviewPicture(m_strImagePath,
-                            PreviewPictureSize(area.Width(), area.Height(), m_dScaleX, m_dScaleY));
 }
 
 // Both spines carry the spine text, centred along their length: on the right spine it
@@ -64,6 +26,15 @@ void CCdCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     const CSelectedFont leftFont(dc, SpineFont(m_lfText, 12, nLogPixelsY, 900), m_crText);
     const CRect leftClip(0, 0, S + extent.cy, H);
     dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
+}
+
+// The title and listing between the spines, inset by the margins.
+void CCdCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
+{
+    const int S = m_nSpineWidth;
+    const int mx = static_cast<int>(nLogPixelsY * m_dTextMarginX);
+    const int my = static_cast<int>(nLogPixelsY * m_dTextMarginY);
+    DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, m_nWidth - S - 5, m_nHeight));
 }
 
 void CCdCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)

@@ -1,5 +1,7 @@
 #include "CoverGeometry.h"
 
+#include "CoverSettings.h"
+
 namespace {
 
 // A stored size in tenths of a centimetre, scaled in single precision as it always was.
@@ -37,6 +39,14 @@ void CoverGeometry::SetForCoverType(CoverType type, DWORD dwCWF, DWORD dwCHF, DW
     default:
         break;
     }
+}
+
+CoverGeometry CoverGeometry::ForCoverType(CoverType type)
+{
+    CoverGeometry geometry;
+    geometry.SetForCoverType(type, kDefaultCustomFrontWidth, kDefaultCustomFrontHeight,
+                             kDefaultCustomBackWidth, kDefaultCustomBackHeight);
+    return geometry;
 }
 
 CoverGeometry& TheGeometry()

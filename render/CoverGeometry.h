@@ -18,15 +18,25 @@ struct CoverGeometry
     double dFrontSpine = 0.25;
     double dBackSpine = 0.25;
     double dFlapWidth = 0.0; // the folded flap of a slimline CD insert
+    // The two corner notches cut from the left edge of a slimline CD insert.
+    static constexpr double kNotchWidth = 1.417;
+    static constexpr double kNotchHeight = 0.0787;
 
     // Sets the dimensions of a kind of case. A custom case takes its four sizes from the
     // settings (tenths of a centimetre, times the single-precision 0.1) and keeps the page
     // positions it had.
     void SetForCoverType(CoverType type, DWORD dwCWF, DWORD dwCHF, DWORD dwCWB, DWORD dwCHB);
+    // The dimensions of a kind of case where no settings are at hand (a printed page never
+    // draws a custom size): a custom case gets the default sizes.
+    static CoverGeometry ForCoverType(CoverType type);
 };
 
 // The application's geometry record, set by the main window when it opens.
 CoverGeometry& TheGeometry();
+
+// The resolution a cover's font heights are given in where no screen is at hand, as for an
+// export without a display: the 96 pixels an inch of the screens covers are designed on.
+constexpr int kScreenDpi = 96;
 
 // A length in pixels: trunc(ppi × inches).
 int Pixels(int nPpi, double dInches);

@@ -1,8 +1,6 @@
 #include "CoverPicture.h"
 
 #include "Dib.h"
-#include "PagePictures.h"
-#include "PreviewPicture.h"
 #include "QtConvert.h"
 
 #include <algorithm>
@@ -123,18 +121,6 @@ bool CanReadCoverPicture(const std::string& strPath)
     return drawable;
 }
 
-CCoverPicture::~CCoverPicture()
-{
-    Release();
-}
-
-void CCoverPicture::Release()
-{
-    if (m_pBitmap)
-        FreeImage_Unload(m_pBitmap);
-    m_pBitmap = nullptr;
-}
-
 namespace {
 
 // The header to draw a picture with, or null for pixel types that cannot be drawn
@@ -186,59 +172,21 @@ QImage CoverPictureImage(FIBITMAP* pPicture)
     return info ? DibToImage(info, FreeImage_GetBits(pPicture), DIB_RGB_COLORS) : QImage();
 }
 
-QSize PreviewPictureSize(int nWidth, int nHeight, double dPreviewScaleX, double dPreviewScaleY)
+bool StretchCoverPicture(CDC& dc, FIBITMAP* pPicture, const CRect& area)
 {
-    return QSize(std::max(1, static_cast<int>(std::lround(nWidth * dPreviewScaleX))),
-                 std::max(1, static_cast<int>(std::lround(nHeight * dPreviewScaleY))));
-}
-
-CCoverPicture::CCoverPicture(const std::string& strPath, double dPreviewScaleX, double dPreviewScaleY)
-    : m_pBitmap(nullptr), m_bPreview(true), m_strPath(strPath), m_dPreviewScaleX(dPreviewScaleX),
-      m_dPreviewScaleY(dPreviewScaleY)
-{
-}
-
-CCoverPicture::CCoverPicture(const std::string& strPath, CPagePictures& pagePictures)
-    : m_pBitmap(nullptr), m_strPath(strPath), m_pPagePictures(&pagePictures)
-{
-}
-
-bool CCoverPicture::StretchOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
-{
-    if (m_bPreview)
-        return StretchPreviewOnto(dc, x, y, nWidth, nHeight);
-    if (m_pPagePictures)
-        return StretchPageOnto(dc, x, y, nWidth, nHeight);
-    if (!m_pBitmap)
-        return false;
     BITMAPINFO grey;
-    const BITMAPINFO* info = DrawableInfo(m_pBitmap, grey);
+    const BITMAPINFO* info = DrawableInfo(pPicture, grey);
     if (!info)
         return false;
-    const int width = static_cast<int>(FreeImage_GetWidth(m_pBitmap));
-    const int height = static_cast<int>(FreeImage_GetHeight(m_pBitmap));
-    return dc.StretchDIBits(x, y, nWidth, nHeight, 0, 0, width, height, FreeImage_GetBits(m_pBitmap), info,
-                            DIB_RGB_COLORS, SRCCOPY) != 0;
+    const int width = static_cast<int>(FreeImage_GetWidth(pPicture));
+    const int height = static_cast<int>(FreeImage_GetHeight(pPicture));
+    return dc.StretchDIBits(area.left, area.top, area.Width(), area.Height(), 0, 0, width, height,
+                            FreeImage_GetBits(pPicture), info, DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
-// The preview's picture is the screen-sized copy the cache keeps, at the size the area
-// takes once the cover is shrunk into the preview, stretched up over the full-size area
-// (and shrunk back with the cover, pixel for pixel).
-bool CCoverPicture::StretchPreviewOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
+bool StretchCoverImage(CDC& dc, const QImage& image, const CRect& area)
 {
-    const QSize onScreen = PreviewPictureSize(nWidth, nHeight, m_dPreviewScaleX, m_dPreviewScaleY);
-    const QImage picture = PreviewPicture(m_strPath, onScreen);
-    if (picture.isNull())
-        return false;
-    const BITMAPINFO info = TopDownInfo(picture);
-    return dc.StretchDIBits(x, y, nWidth, nHeight, 0, 0, picture.width(), picture.height(),
-                            picture.constBits(), &info, DIB_RGB_COLORS, SRCCOPY) != 0;
-}
-
-bool CCoverPicture::StretchPageOnto(CDC& dc, int x, int y, int nWidth, int nHeight) const
-{
-    if (m_strPath.empty() || nWidth <= 0 || nHeight <= 0)
-        return false;
-    const QImage picture = m_pPagePictures->ImageFor(m_strPath, QSize(nWidth, nHeight));
-    return !picture.isNull() && dc.DrawPicture(CRect(x, y, x + nWidth, y + nHeight), picture) != 0;
+    const BITMAPINFO info = TopDownInfo(image);
+    return dc.StretchDIBits(area.left, area.top, area.Width(), area.Height(), 0, 0, image.width(),
+                            image.height(), image.constBits(), &info, DIB_RGB_COLORS, SRCCOPY) != 0;
 }

@@ -1,5 +1,8 @@
 #include "CoverRenderer.h"
 
+#include "CoverDrawing.h"
+#include "PictureSource.h"
+
 void CCoverRenderer::Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC)
 {
     const CRect copy = rect;
@@ -9,17 +12,53 @@ void CCoverRenderer::Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC)
     DrawGuides(pDC, copy, nState);
 }
 
+void CCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+{
+    COffscreenCover offscreen(pDC, m_nWidth, m_nHeight,
+                              Pictures().DrawsStraightOntoTarget() ? &rect : nullptr);
+    PaintBackground(offscreen);
+    CDC& dc = offscreen.DC();
+    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crText);
+    DrawSpineTexts(dc, T);
+    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
+    DrawTexts(dc, T);
+    offscreen.ShrinkOnto(hDC, rect);
+}
+
 void CCoverRenderer::DrawForPrint(CDC* pDC, CRect rect, int nFontDpi)
 {
     m_nFontDpi = nFontDpi;
     Draw(pDC, rect, 0, pDC->GetSafeHdc());
 }
 
-CCoverPicture CCoverRenderer::PictureFor(const std::string& strPath, double dScaleX, double dScaleY) const
+void CCoverRenderer::DrawBackgroundForPrint(CDC* pDC, CRect rect)
 {
-    if (m_bPreview)
-        return CCoverPicture(strPath, dScaleX, dScaleY);
-    if (m_pPagePictures)
-        return CCoverPicture(strPath, *m_pPagePictures);
-    return CCoverPicture(strPath);
+    COffscreenCover offscreen(pDC, m_nWidth, m_nHeight,
+                              Pictures().DrawsStraightOntoTarget() ? &rect : nullptr);
+    PaintBackground(offscreen);
+    offscreen.ShrinkOnto(pDC, rect);
+}
+
+CRect CCoverRenderer::PictureArea() const
+{
+    return CRect(0, 0, m_nWidth, m_nHeight);
+}
+
+void CCoverRenderer::PaintBackground(COffscreenCover& offscreen)
+{
+    offscreen.Fill(m_crBackground);
+    StretchPicture(offscreen.DC(), PictureArea());
+}
+
+bool CCoverRenderer::StretchPicture(CDC& dc, const CRect& area)
+{
+    return Pictures().StretchOnto(dc, m_strImagePath, area, m_dScaleX, m_dScaleY);
+}
+
+CPictureSource& CCoverRenderer::Pictures() const
+{
+    static CDecodedPictures decoded;
+    return m_pPictures ? *m_pPictures : decoded;
 }

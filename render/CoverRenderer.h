@@ -4,41 +4,67 @@
 // fills its members before every drawing; a renderer never reads the cover record itself.
 #pragma once
 
-#include "CoverPicture.h"
 #include "DC.h"
 #include "WinTypes.h"
 
 #include <string>
 
-class CPagePictures;
+class COffscreenCover;
+class CPictureSource;
 
 class CCoverRenderer
 {
 public:
     virtual ~CCoverRenderer() = default;
 
-    virtual void DrawGuides(CDC* pDC, CRect rect, UINT nState) = 0;
-    virtual void DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT nState) = 0;
     // The common entry: fixes the font resolution on first use, then cover and guides.
     virtual void Draw(CDC* pDC, CRect rect, UINT nState, HDC hDC);
+    // The whole piece at full size off screen (background, picture, spine texts, the kind's
+    // texts), shrunk into the rectangle.
+    void DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT nState);
+    virtual void DrawGuides(CDC* pDC, CRect rect, UINT nState) = 0;
 
     // Draws for paper: the font resolution is the screen's, given by the caller.
     void DrawForPrint(CDC* pDC, CRect rect, int nFontDpi);
+    // Only the background colour and picture, no text and no guides, shrunk into the
+    // rectangle: a print shop's bleed repeats the background's edges.
+    void DrawBackgroundForPrint(CDC* pDC, CRect rect);
+
+    // Where the picture goes on the full-size cover.
+    virtual CRect PictureArea() const;
+    // Where this drawing's pictures come from: each decoded whole for paper unless the owner
+    // hands over another source (the preview's kept pictures, a PDF page's). Not owned.
+    void SetPictureSource(CPictureSource* pPictures) { m_pPictures = pPictures; }
 
     int m_nFontDpi = -1; // pixels per inch of the text font's height; -1 until the first drawing
-    // Drawing the preview on screen: the background picture is the screen-sized copy the
-    // preview cache keeps, rather than the whole picture decoded again (which paper gets).
-    bool m_bPreview = false;
-    // Drawing a PDF page that keeps vectors: the cover is drawn straight onto the page (text
-    // as text, lines as lines) and its picture comes from the page's pictures. Null for a
-    // bitmap drawn off screen, as for the screen and printers.
-    CPagePictures* m_pPagePictures = nullptr;
-    // Only the background colour and picture, no text: a print shop's bleed repeats the
-    // background's edges.
-    bool m_bBackgroundOnly = false;
+    COLORREF m_crBackground = RGB(255, 255, 255);
+    bool m_bShowBorder = true;
+    bool m_bShowSpineGuides = true;
+    int m_nSpineWidth = 0;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    double m_dScaleX = 1.0;
+    double m_dScaleY = 1.0;
+    std::string m_strSpineText;
+    std::string m_strImagePath;
+    COLORREF m_crText = RGB(0, 0, 0);
+    LOGFONT m_lfText{};
 
 protected:
-    // The picture as this drawing takes it: the preview's kept copy, the page's, or the
-    // whole picture decoded for paper.
-    CCoverPicture PictureFor(const std::string& strPath, double dScaleX, double dScaleY) const;
+    // The kind's steps of the drawing, in the order DrawCover takes them.
+    // The background colour and the picture: by default the colour over the whole piece and
+    // the picture over its area.
+    virtual void PaintBackground(COffscreenCover& offscreen);
+    // The spine texts, in the context's text colour; no font is selected yet.
+    virtual void DrawSpineTexts(CDC& dc, int nLogPixelsY) = 0;
+    // The titles, texts and listings, with the text font selected.
+    virtual void DrawTexts(CDC& dc, int nLogPixelsY) = 0;
+
+    // Stretches this side's picture over an area; false when there is none to draw.
+    bool StretchPicture(CDC& dc, const CRect& area);
+
+private:
+    CPictureSource& Pictures() const;
+
+    CPictureSource* m_pPictures = nullptr;
 };

@@ -1,40 +1,15 @@
 #include "DvdCoverRenderer.h"
 
 #include "CoverDrawing.h"
-#include "CoverPicture.h"
 
-void CDvdCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+void CDvdCoverRenderer::PaintBackground(COffscreenCover& offscreen)
 {
-    const int W = m_nWidth;
-    const int H = m_nHeight;
-    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
-    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
-    CDC& dc = offscreen.DC();
-    // A picture covers the whole insert, spine included; the colour shows only without one.
-    if (!picture.StretchOnto(dc, 0, 0, W, H))
+    if (!StretchPicture(offscreen.DC(), PictureArea()))
         offscreen.Fill(m_crBackground);
-    picture.Release();
-    if (m_bBackgroundOnly) {
-        offscreen.ShrinkOnto(hDC, rect);
-        return;
-    }
-
-    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(m_crText);
-    DrawSpineText(dc, T);
-
-    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
-    const CRect back(static_cast<int>(T * m_dBackTextLeft), static_cast<int>(T * m_dBackTextTop),
-                     SpineLeft() - 5, H);
-    const CRect front(static_cast<int>(T * m_dFrontTextLeft), static_cast<int>(T * m_dFrontTextTop), W, H);
-    DrawTitledText(dc, m_strBackTitle, m_strBackText, back);
-    DrawTitledText(dc, m_strFrontTitle, m_strFrontText, front);
-    offscreen.ShrinkOnto(hDC, rect);
 }
 
 // One copy of the spine text, running top to bottom, centred along the spine.
-void CDvdCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
+void CDvdCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
 {
     const int X0 = SpineLeft();
     const int S = m_nSpineWidth;
@@ -43,6 +18,18 @@ void CDvdCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
     const CRect clip(X0, 0, X0 + S + extent.cy, m_nHeight);
     const int x = X0 + extent.cy + (m_bSlimSpineText ? S / 10 : S / 4);
     dc.ExtTextOut(x, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
+}
+
+// Each panel's title and text, from the panel's fixed place.
+void CDvdCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
+{
+    const int T = nLogPixelsY;
+    const CRect back(static_cast<int>(T * m_dBackTextLeft), static_cast<int>(T * m_dBackTextTop),
+                     SpineLeft() - 5, m_nHeight);
+    const CRect front(static_cast<int>(T * m_dFrontTextLeft), static_cast<int>(T * m_dFrontTextTop), m_nWidth,
+                      m_nHeight);
+    DrawTitledText(dc, m_strBackTitle, m_strBackText, back);
+    DrawTitledText(dc, m_strFrontTitle, m_strFrontText, front);
 }
 
 void CDvdCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)

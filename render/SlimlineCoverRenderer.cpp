@@ -1,43 +1,16 @@
 #include "SlimlineCoverRenderer.h"
 
 #include "CoverDrawing.h"
-#include "CoverPicture.h"
 
-void CSlimlineCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
+CRect CSlimlineCoverRenderer::PictureArea() const
 {
-    const int W = m_nWidth;
-    const int H = m_nHeight;
-    const int S = m_nSpineWidth;
-    const int F = m_nFlapWidth;
-    CCoverPicture picture = PictureFor(m_strImagePath, m_dScaleX, m_dScaleY);
-    COffscreenCover offscreen(pDC, W, H, m_pPagePictures ? &rect : nullptr);
-    CDC& dc = offscreen.DC();
-    offscreen.Fill(m_crBackground);
-    if (m_bExtendImage)
-        picture.StretchOnto(dc, 0, 0, W, H);
-    else
-        picture.StretchOnto(dc, F + S, 0, W - F - S, H);
-    picture.Release();
-    if (m_bBackgroundOnly) {
-        offscreen.ShrinkOnto(hDC, rect);
-        return;
-    }
-
-    const int T = hDC->GetDeviceCaps(LOGPIXELSY);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(m_crText);
-    DrawSpineText(dc, T);
-
-    const CSelectedFont textFont(dc, TextFontForTarget(m_lfText, m_nFontDpi, T), m_crText);
-    // The left inset already clears the flap and the spine.
-    const CRect text(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), W - 5, H);
-    DrawTrackListing(dc, m_strTitle, m_strText, text);
-    offscreen.ShrinkOnto(hDC, rect);
+    const int left = m_bExtendImage ? 0 : m_nFlapWidth + m_nSpineWidth;
+    return CRect(left, 0, m_nWidth, m_nHeight);
 }
 
 // The spine text runs top to bottom against the spine's right edge, centred along it,
 // and is clipped to the spine.
-void CSlimlineCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
+void CSlimlineCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
 {
     const int S = m_nSpineWidth;
     const int F = m_nFlapWidth;
@@ -45,6 +18,16 @@ void CSlimlineCoverRenderer::DrawSpineText(CDC& dc, int nLogPixelsY)
     const CSelectedFont spineFont(dc, SpineFont(m_lfText, 7, nLogPixelsY, -900), m_crText);
     const CSize extent = dc.GetTextExtent(m_strSpineText);
     dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
+}
+
+// The title and listing on the cover panel: the left inset already clears the flap and
+// the spine.
+void CSlimlineCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
+{
+    const int T = nLogPixelsY;
+    const CRect text(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), m_nWidth - 5,
+                     m_nHeight);
+    DrawTrackListing(dc, m_strTitle, m_strText, text);
 }
 
 void CSlimlineCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)

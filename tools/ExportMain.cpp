@@ -1,13 +1,16 @@
 // sleevora-export COVER.slv OUTPUT.pdf|OUTPUT.png [options]: prints a cover file's page
-// without a display.
+// without a display. The arguments are read strictly: a number that is not one, or is out of
+// range, is refused rather than taken for something else.
 #include "CoverExport.h"
 #include "Resources.h"
 
 #include <FreeImage.h>
+#include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -48,72 +51,92 @@ int Fail(const std::string& message)
     return 2;
 }
 
-// Reads one option with a value; false with the reason in *pError when it is not one.
-bool ReadOption(const std::string& name, const char* value, ExportRequest& request, std::string* pError)
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")}, QString());
+const QCommandLineOption kDpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
+const QCommandLineOption kPaper(QStringLiteral("paper"), QString(), QStringLiteral("NAME"));
+const QCommandLineOption kCalibrated(QStringLiteral("calibrated"), QString());
+const QCommandLineOption kBleed(QStringLiteral("bleed"), QString(), QStringLiteral("MM"));
+
+// The resolution: a whole decimal number in range.
+std::string ReadDpi(const QString& value, ExportRequest& request)
 {
-    if (!value) {
-        *pError = name + " needs a value";
-        return false;
-    }
-    char* end = nullptr;
-    if (name == "--dpi") {
-        request.nDpi = static_cast<int>(std::strtol(value, &end, 10));
-    } else if (name == "--bleed") {
-        request.dBleedMm = std::strtod(value, &end);
-        if (end && !*end && (request.dBleedMm < 0 || request.dBleedMm > 5)) {
-            *pError = "--bleed must be between 0 and 5 millimetres";
-            return false;
-        }
-    } else {
-        const std::string paper = value;
-        const bool known = paper == "a4" || paper == "letter" || paper == "legal";
-        request.paper = paper == "letter"  ? SheetPaper::Letter
-                        : paper == "legal" ? SheetPaper::Legal
-                                           : SheetPaper::A4;
-        if (!known)
-            *pError = "--paper must be a4, letter or legal";
-        return known;
-    }
-    if (!end || *end) {
-        *pError = name + " needs a number";
-        return false;
-    }
-    return true;
+    bool ok = false;
+    const int dpi = value.toInt(&ok, 10);
+    if (!ok || dpi < 1 || dpi > kMaxExportDpi)
+        return "--dpi must be a whole number from 1 to " + std::to_string(kMaxExportDpi);
+    request.nDpi = dpi;
+    return std::string();
+}
+
+// The bleed: a decimal number of millimetres in range; not "nan", "inf" or hexadecimal.
+std::string ReadBleed(const QString& value, ExportRequest& request)
+{
+    bool ok = false;
+    const double bleed = value.toDouble(&ok);
+    if (!ok || !std::isfinite(bleed) || bleed < 0 || bleed > kMaxBleedMm)
+        return "--bleed must be a number of millimetres from 0 to 5";
+    request.dBleedMm = bleed;
+    return std::string();
+}
+
+// The paper, by its name in any case.
+std::string ReadPaper(const QString& value, ExportRequest& request)
+{
+    const QString paper = value.toLower();
+    if (paper == QLatin1String("a4"))
+        request.paper = SheetPaper::A4;
+    else if (paper == QLatin1String("letter"))
+        request.paper = SheetPaper::Letter;
+    else if (paper == QLatin1String("legal"))
+        request.paper = SheetPaper::Legal;
+    else
+        return "--paper must be a4, letter or legal";
+    return std::string();
+}
+
+// The request the arguments make, or the reason they make none.
+std::string ReadRequest(const QCommandLineParser& parser, ExportRequest& request)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        return files.size() > 2 ? "too many arguments (see --help)"
+                                : "a cover file and an output file are needed (see --help)";
+    request.strCoverPath = QFile::encodeName(files[0]).toStdString();
+    request.strOutputPath = QFile::encodeName(files[1]).toStdString();
+    request.bCalibrated = parser.isSet(kCalibrated);
+    std::string error;
+    if (parser.isSet(kDpi))
+        error = ReadDpi(parser.value(kDpi), request);
+    if (error.empty() && parser.isSet(kBleed))
+        error = ReadBleed(parser.value(kBleed), request);
+    if (error.empty() && parser.isSet(kPaper))
+        error = ReadPaper(parser.value(kPaper), request);
+    return error;
+}
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    ExportRequest request;
-    std::string positional[2];
-    int count = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (argument == "--calibrated") {
-            request.bCalibrated = true;
-            continue;
-        }
-        if (argument == "--dpi" || argument == "--paper" || argument == "--bleed") {
-            std::string error;
-            if (!ReadOption(argument, i + 1 < argc ? argv[++i] : nullptr, request, &error))
-                return Fail(error);
-            continue;
-        }
-        if (argument.rfind("--", 0) == 0)
-            return Fail("unknown option " + argument + " (see --help)");
-        if (count == 2)
-            return Fail("too many arguments (see --help)");
-        positional[count++] = argument;
+    QCommandLineParser parser;
+    parser.addOptions({kHelp, kDpi, kPaper, kCalibrated, kBleed});
+    if (!parser.parse(Arguments(argc, argv)))
+        return Fail(parser.errorText().toStdString() + " (see --help)");
+    if (parser.isSet(kHelp)) {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
-    if (count != 2)
-        return Fail("a cover file and an output file are needed (see --help)");
-    request.strCoverPath = positional[0];
-    request.strOutputPath = positional[1];
+    ExportRequest request;
+    if (const std::string error = ReadRequest(parser, request); !error.empty())
+        return Fail(error);
 
     // No display is ever needed: the page is drawn off screen.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -7,6 +7,7 @@
 #include "FileDialogEx.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
+#include "OutputMessages.h"
 #include "RecentFiles.h"
 #include "Shell.h"
 #include "resource.h"
@@ -106,7 +107,7 @@ void CCoverMainDlg::OpenChosenCover(const std::string& strPath)
     std::string bytes;
     const CoverLoadResult check = ReadCoverFileBytes(strPath, bytes);
     if (check.status != CoverLoadStatus::Loaded) {
-        ReportUnloadableCover(check);
+        ReportUnloadableCover(check, strPath);
         return;
     }
     TheCover().coverChanged = false;
@@ -121,12 +122,13 @@ void CCoverMainDlg::OpenCoverAskingFirst(const std::string& strPath)
         OpenChosenCover(strPath);
 }
 
-void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result)
+// A file that is not there says nothing: the file dialog showed what there is.
+void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath)
 {
-    if (result.status == CoverLoadStatus::NotACover)
-        MessageBox(this, kInvalidCoverText, kInvalidCoverTitle, MB_OK | MB_ICONEXCLAMATION);
-    else if (result.status == CoverLoadStatus::Unreadable)
-        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+    if (result.status == CoverLoadStatus::Missing || result.status == CoverLoadStatus::Loaded)
+        return;
+    const UserMessage message = CoverLoadMessage(result, strPath);
+    MessageBox(this, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Reads the waiting cover file into the freshly reset cover, while the window initialises:
@@ -139,7 +141,7 @@ void CCoverMainDlg::LoadCoverFile()
                                                       : ReadCoverFile(pendingLoadPath, cover, folder);
     m_pendingLoadBytes.reset();
     if (result.status != CoverLoadStatus::Loaded) {
-        ReportUnloadableCover(result);
+        ReportUnloadableCover(result, pendingLoadPath);
         return;
     }
     CCoverSettings settings;

@@ -2,7 +2,6 @@
 
 #include "AboutDlg.h"
 #include "CoverGeometry.h"
-#include "CoverRenderers.h"
 #include "CoverSettings.h"
 #include "DVDCoverButton.h"
 #include "DialogTemplates.h"
@@ -10,6 +9,7 @@
 #include "Help.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
+#include "PreviewPictures.h"
 #include "QtConvert.h"
 #include "ResourceImages.h"
 #include "SlimlineCoverButton.h"
@@ -49,7 +49,8 @@ bool IsCommandButton(int nId)
 
 } // namespace
 
-CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
+CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
+    : CDialog(pParent), m_pPreviewPictures(std::make_unique<CPreviewPictures>())
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -70,16 +71,24 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent) : CDialog(pParent)
     connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
     connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
     setAcceptDrops(true);
+    // Each preview reads the cover of the moment whenever it paints.
+    const PreviewSource source{&TheCover(), &TheGeometry(), m_pPreviewPictures.get()};
     for (CCoverButton* preview :
          std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
-        connect(preview, &CCoverButton::FillRequested, this, [this, preview] { FillPreview(preview); });
+        preview->ShowCover(source);
+    m_pCdFront->SetOtherSide(m_pCdBack);
+    m_pCdBack->SetOtherSide(m_pCdFront);
 }
+
+// The preview pictures go first, their worker stopped and waited for; the previews, which
+// paint no more once the window is going, follow with the window's other children.
+CCoverMainDlg::~CCoverMainDlg() = default;
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
 {
     switch (control.nId) {
     case IDC_CD_FRONT_PREVIEW:
-        return m_pCdFront = new CMyFlatButton(this);
+        return m_pCdFront = new CMyFlatButton(this, CoverSide::Front);
     case IDC_CD_BACK_PREVIEW:
         return m_pCdBack = new CMyFlatButton(this);
     case IDC_DVD_PREVIEW:
@@ -129,7 +138,6 @@ BOOL CCoverMainDlg::OnInitDialog()
     const CCoverSettings settings;
     TheGeometry().SetForCoverType(type, settings.m_dwCWF, settings.m_dwCHF, settings.m_dwCWB,
                                   settings.m_dwCHB);
-    SetRendererConstants(*m_pCdFront, *m_pCdBack, *m_pDvd, *m_pSlimline, type);
     SetCaptions(type);
     SetUpButtons();
     SetUpFonts();

@@ -9,6 +9,7 @@
 #include "Dialog.h"
 
 #include <QFont>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class CCoverButton;
 class CMyFlatButton;
 class CDVDCoverButton;
 class CSlimlineCoverButton;
+class CPreviewPictures;
 
 // The folder the pictures of a loaded cover are written to (as "tmpfront" and "tmpback"
 // with the saved pictures' extensions): private to this running program and removed when
@@ -37,6 +39,7 @@ class CCoverMainDlg : public CDialog
 
 public:
     explicit CCoverMainDlg(QWidget* pParent = nullptr);
+    ~CCoverMainDlg() override;
 
     BOOL OnInitDialog() override;
     void OnCancel() override;
@@ -100,16 +103,14 @@ private:
     void ShowPreviewOf(CoverType type);
     void InvalidatePreviews();
 
-    // Painting and views.
-    void FillVisiblePreview();
-    void FillPreview(CCoverButton* pPreview);
+    // Views.
     void OnViewFront();
     void OnViewBack();
     void ShowImageButtonFor(const std::string& strImagePath);
 
     void LoadCoverFile();
     void OpenChosenCover(const std::string& strPath);
-    void ReportUnloadableCover(const CoverLoadResult& result);
+    void ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath);
     void OnStartOver();
     void RedrawPreview();
     void EditDvdTexts();
@@ -133,6 +134,8 @@ private:
     CMyFlatButton* m_pCdBack = nullptr;
     CDVDCoverButton* m_pDvd = nullptr;
     CSlimlineCoverButton* m_pSlimline = nullptr;
+    // The pictures the previews show, kept at their size on screen while this window lives.
+    std::unique_ptr<CPreviewPictures> m_pPreviewPictures;
     // The bytes of the cover file waiting in pendingLoadPath, read and checked when it was chosen.
     std::optional<std::string> m_pendingLoadBytes;
     // The file a drag last carried, and whether it holds a cover.

@@ -2,13 +2,13 @@
 // resolution and at a printer's, into small pictures: whatever sizes, weights and texts a
 // file holds, drawing never overflows, reads out of bounds or crashes. The pictures are kept
 // in memory (the sides draw without them): the picture decoder is not what is fuzzed here.
+#include "CdCoverRenderer.h"
 #include "CoverFile.h"
 #include "CoverGeometry.h"
 #include "CoverRenderers.h"
 #include "DC.h"
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
-#include "SlimlineCoverButton.h"
+#include "DvdCoverRenderer.h"
+#include "SlimlineCoverRenderer.h"
 
 #include <QApplication>
 #include <QImage>
@@ -35,7 +35,7 @@ QImage Page(int nWidth, int nHeight, int nDpi)
     return page;
 }
 
-template <typename Renderer> void Draw(Renderer& renderer, int nDpi)
+void Draw(CCoverRenderer& renderer, int nDpi)
 {
     QImage page = Page(renderer.m_nWidth, renderer.m_nHeight, nDpi);
     CDC dc;
@@ -49,11 +49,10 @@ void DrawEveryRenderer(const CoverState& cover, int nDpi)
     constexpr int kPixelsPerInch = 12; // small pictures, whatever the resolution of the fonts
     CoverGeometry geometry;
     geometry.SetForCoverType(cover.covertype, 121, 119, 151, 118);
-    CMyFlatButton front;
-    CMyFlatButton back;
-    CDVDCoverButton dvd;
-    CSlimlineCoverButton slimline;
-    SetRendererConstants(front, back, dvd, slimline, cover.covertype);
+    CCdCoverRenderer front;
+    CCdCoverRenderer back;
+    CDvdCoverRenderer dvd;
+    CSlimlineCoverRenderer slimline;
     FillCdRenderer(front, cover, geometry, CoverSide::Front, kPixelsPerInch);
     FillCdRenderer(back, cover, geometry, CoverSide::Back, kPixelsPerInch);
     FillDvdRenderer(dvd, cover, geometry, kPixelsPerInch);

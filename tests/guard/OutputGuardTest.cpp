@@ -10,7 +10,6 @@
 #include "CoverMainDlg.h"
 #include "CoverState.h"
 #include "HoverButton.h"
-#include "PreviewPicture.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
 #include "TrackListing.h"
@@ -137,7 +136,6 @@ protected:
     {
         if (Recording())
             WriteHashes();
-        ClearPreviewPictures(); // no picture still decoding ahead when FreeImage closes
         FreeImage_DeInitialise();
     }
 

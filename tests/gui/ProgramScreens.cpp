@@ -1,14 +1,15 @@
 #include "ProgramScreens.h"
 
 #include "CoverGeometry.h"
-#include "CoverRenderers.h"
 #include "DVDCoverButton.h"
 #include "DialogTemplates.h"
 #include "DialogUnits.h"
 #include "FlatButton.h"
+#include "PreviewPictures.h"
 #include "SlimlineCoverButton.h"
 #include "resource.h"
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -48,19 +49,18 @@ int PreviewId(CoverType type, CoverSide side)
     }
 }
 
-// Fills the preview as the main window does, at 96 pixels an inch times the screen's
-// scale, and draws it.
-template <typename Renderer, typename Fill>
-QImage DrawPreview(Renderer& renderer, const QRect& place, double dScale, Fill fill)
+// The preview widget of a place on the main window.
+std::unique_ptr<CCoverButton> PreviewWidget(CoverType type, CoverSide side)
 {
-    renderer.resize(place.size());
-    fill(qRound(96 * dScale));
-    renderer.m_dScaleY = place.height() * dScale / renderer.m_nHeight;
-    renderer.m_dScaleX = place.width() * dScale / renderer.m_nWidth;
-    if (dScale == 1.0)
-        return renderer.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return DrawPreviewAtDevicePixels(renderer, place.size(), dScale, 96, 0)
-        .convertToFormat(QImage::Format_RGB32);
+    switch (type) {
+    case StandardDVD:
+    case SlimlineDVD:
+        return std::make_unique<CDVDCoverButton>();
+    case SlimlineCD:
+        return std::make_unique<CSlimlineCoverButton>();
+    default:
+        return std::make_unique<CMyFlatButton>(nullptr, side);
+    }
 }
 
 } // namespace
@@ -98,27 +98,20 @@ CoverState NewCover(CoverType type)
     return cover;
 }
 
+// The preview as the main window draws it, at 96 pixels an inch times the screen's scale.
 QImage ExpectedPreview(const CoverState& cover, CoverSide side, double dScale)
 {
     CoverGeometry geometry;
     geometry.SetForCoverType(cover.covertype, 121, 119, 151, 118);
-    CMyFlatButton front;
-    CMyFlatButton back;
-    CDVDCoverButton dvd;
-    CSlimlineCoverButton slimline;
-    SetRendererConstants(front, back, dvd, slimline, cover.covertype);
+    CPreviewPictures pictures;
     const QRect place = PreviewPlace(cover.covertype, side);
-    switch (cover.covertype) {
-    case StandardDVD:
-    case SlimlineDVD:
-        return DrawPreview(dvd, place, dScale, [&](int ppi) { FillDvdRenderer(dvd, cover, geometry, ppi); });
-    case SlimlineCD:
-        return DrawPreview(slimline, place, dScale,
-                           [&](int ppi) { FillSlimlineRenderer(slimline, cover, geometry, ppi); });
-    default: {
-        CMyFlatButton& cd = side == CoverSide::Front ? front : back;
-        return DrawPreview(cd, place, dScale,
-                           [&](int ppi) { FillCdRenderer(cd, cover, geometry, side, ppi); });
-    }
-    }
+    const std::unique_ptr<CCoverButton> preview = PreviewWidget(cover.covertype, side);
+    preview->resize(place.size());
+    preview->ShowCover({&cover, &geometry, &pictures});
+    if (dScale == 1.0)
+        return preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    preview->FillFromCover(dScale);
+    preview->Renderer().SetPictureSource(&pictures);
+    return DrawPreviewAtDevicePixels(preview->Renderer(), place.size(), dScale, 96, 0)
+        .convertToFormat(QImage::Format_RGB32);
 }

@@ -1,7 +1,9 @@
 // The preview's pictures: decoded only as large as the screen needs, kept between paints
-// until their file changes, two at most, decoded ahead on another thread when asked; paper
-// never uses them; and a scaled screen gets the cover at its own pixels.
-#include "PreviewPicture.h"
+// until their file changes, two at most, decoded ahead on the worker when asked and waited
+// for when they go; paper never uses them; and a scaled screen gets the cover at its own
+// pixels.
+#include "PreviewPictures.h"
+#include "CdCoverRenderer.h"
 #include "CoverButton.h"
 #include "CoverPicture.h"
 #include "FlatButton.h"
@@ -19,12 +21,7 @@ namespace {
 class PreviewPictures : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        ClearPreviewPictures();
-    }
-    void TearDown() override { ClearPreviewPictures(); }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
 
     std::string Write(const QString& name, const QColor& colour, QSize size = QSize(320, 240),
                       const char* format = "PNG")
@@ -37,10 +34,11 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    CPreviewPictures m_pictures;
 };
 
 // A standard CD's back with nothing on it but the picture, its preview half its full size.
-void FillWithPicture(CMyFlatButton& cd, const std::string& picture)
+void FillWithPicture(CCdCoverRenderer& cd, const std::string& picture)
 {
     cd.m_nWidth = 200;
     cd.m_nHeight = 160;
@@ -64,7 +62,7 @@ TEST_F(PreviewPictures, AJpegIsDecodedAtTheSmallestSizeThePreviewCanUse)
     ASSERT_NE(png, nullptr);
     EXPECT_EQ(FreeImage_GetWidth(png), 1600u); // other formats decode whole
     FreeImage_Unload(png);
-    const QImage preview = PreviewPicture(jpeg, QSize(90, 70));
+    const QImage preview = m_pictures.Picture(jpeg, QSize(90, 70));
     EXPECT_EQ(preview.size(), QSize(90, 70));
     EXPECT_TRUE(IsNear(PixelAt(preview, 45, 35), Rgb(0, 128, 128), 3));
 }
@@ -72,50 +70,55 @@ TEST_F(PreviewPictures, AJpegIsDecodedAtTheSmallestSizeThePreviewCanUse)
 TEST_F(PreviewPictures, RepaintsReuseThePictureUntilItsFileChangesAndTwoAreKeptAtMost)
 {
     const std::string path = Write("cover.png", QColor(200, 40, 90));
-    const QImage first = PreviewPicture(path, QSize(100, 80));
-    EXPECT_EQ(PreviewPicture(path, QSize(100, 80)).cacheKey(), first.cacheKey()); // nothing decoded again
-    EXPECT_EQ(PreviewPicturePixels(), 100 * 80);
+    const QImage first = m_pictures.Picture(path, QSize(100, 80));
+    EXPECT_EQ(m_pictures.Picture(path, QSize(100, 80)).cacheKey(), first.cacheKey()); // nothing decoded again
+    EXPECT_EQ(m_pictures.Pixels(), 100 * 80);
 
     Write("cover.png", QColor(30, 60, 170)); // replaced on disk, a moment later
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     file.close();
-    EXPECT_EQ(PixelAt(PreviewPicture(path, QSize(100, 80)), 50, 40), Rgb(30, 60, 170));
+    EXPECT_EQ(PixelAt(m_pictures.Picture(path, QSize(100, 80)), 50, 40), Rgb(30, 60, 170));
 
-    PreviewPicture(path, QSize(50, 40));
-    PreviewPicture(Write("other.png", Qt::yellow), QSize(60, 60));
-    EXPECT_EQ(PreviewPicturePixels(), 50 * 40 + 60 * 60); // the oldest went
-    EXPECT_TRUE(PreviewPicture(m_dir.filePath("gone.png").toStdString(), QSize(10, 10)).isNull());
+    m_pictures.Picture(path, QSize(50, 40));
+    m_pictures.Picture(Write("other.png", Qt::yellow), QSize(60, 60));
+    EXPECT_EQ(m_pictures.Pixels(), 50 * 40 + 60 * 60); // the oldest went
+    EXPECT_TRUE(m_pictures.Picture(m_dir.filePath("gone.png").toStdString(), QSize(10, 10)).isNull());
 }
 
 TEST_F(PreviewPictures, APictureAboutToBeShownIsDecodedOnAnotherThread)
 {
     const std::string path = Write("back.png", QColor(200, 40, 90));
-    PreparePreviewPicture(path, QSize(120, 90));
-    PreparePreviewPicture(path, QSize(120, 90)); // asked again while it decodes: once is enough
+    m_pictures.PrepareAhead(path, QSize(120, 90));
+    m_pictures.PrepareAhead(path, QSize(120, 90)); // asked again while it decodes: once is enough
     QElapsedTimer waited;
     waited.start();
-    while (PreviewPicturePixels() == 0 && waited.elapsed() < 10000)
+    while (m_pictures.Pixels() == 0 && waited.elapsed() < 10000)
         QThread::msleep(5);
-    EXPECT_EQ(PreviewPicturePixels(), 120 * 90); // kept without this thread asking for it
-    EXPECT_EQ(PixelAt(PreviewPicture(path, QSize(120, 90)), 60, 45), Rgb(200, 40, 90));
+    EXPECT_EQ(m_pictures.Pixels(), 120 * 90); // kept without this thread asking for it
+    EXPECT_EQ(PixelAt(m_pictures.Picture(path, QSize(120, 90)), 60, 45), Rgb(200, 40, 90));
+    {
+        CPreviewPictures leaving; // a window closed while its worker decodes waits for it
+        leaving.PrepareAhead(Write("big.png", Qt::blue, QSize(3000, 2000)), QSize(300, 200));
+    }
 }
 
 TEST_F(PreviewPictures, ThePreviewShowsTheKeptPictureAndPaperDecodesItsOwn)
 {
     CMyFlatButton cd;
     FillWithPicture(cd, Write("cover.png", QColor(200, 40, 90)));
+    cd.ShowCover({nullptr, nullptr, &m_pictures});
     cd.resize(100, 80);
     const QImage shown = cd.grab().toImage();
     EXPECT_EQ(PixelAt(shown, 50, 40), Rgb(200, 40, 90));
-    EXPECT_EQ(PreviewPicturePixels(), 100 * 80); // at the size the picture has on screen
+    EXPECT_EQ(m_pictures.Pixels(), 100 * 80); // at the size the picture has on screen
 
-    ClearPreviewPictures();
-    CMyFlatButton paper;
+    m_pictures.Clear();
+    CCdCoverRenderer paper;
     FillWithPicture(paper, cd.m_strImagePath);
     EXPECT_EQ(PixelAt(RenderForPrint(paper, 96), 100, 80), Rgb(200, 40, 90));
-    EXPECT_EQ(PreviewPicturePixels(), 0);
+    EXPECT_EQ(m_pictures.Pixels(), 0);
 }
 
 // On a screen scaled 2× the cover is drawn with twice the pixels each way: the text twice as
@@ -123,7 +126,7 @@ TEST_F(PreviewPictures, ThePreviewShowsTheKeptPictureAndPaperDecodesItsOwn)
 TEST_F(PreviewPictures, AScaledScreenGetsTheCoverAtItsOwnPixels)
 {
     const auto draw = [](double ratio) {
-        CMyFlatButton cd;
+        CCdCoverRenderer cd;
         FillWithPicture(cd, "");
         cd.m_nWidth = qRound(200 * ratio);
         cd.m_nHeight = qRound(160 * ratio);

@@ -1,6 +1,6 @@
 // The standard CD cover renderer: the tray card with its two spines and the front booklet.
+#include "CdCoverRenderer.h"
 #include "CoverGeometry.h"
-#include "FlatButton.h"
 #include "RenderTestSupport.h"
 #include "TrackListing.h"
 
@@ -62,7 +62,7 @@ protected:
     int W = 0;
     int H = 0;
     int S = 0;
-    CMyFlatButton cover;
+    CCdCoverRenderer cover;
     QTemporaryDir m_dir;
 };
 

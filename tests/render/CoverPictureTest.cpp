@@ -1,7 +1,7 @@
 // Background pictures: which files are read in which format, and that every picture depth
 // the formats decode to shows on the cover.
 #include "CoverPicture.h"
-#include "FlatButton.h"
+#include "CdCoverRenderer.h"
 #include "RenderTestSupport.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ protected:
     // A small cover with nothing but its background colour and the picture over all of it.
     static QImage CoverWith(const std::string& picturePath)
     {
-        CMyFlatButton cd;
+        CCdCoverRenderer cd;
         cd.m_nWidth = 64;
         cd.m_nHeight = 48;
         cd.m_crBackground = kBackground;

@@ -1,6 +1,6 @@
 // The DVD insert renderer: back panel, spine and front panel in one piece.
 #include "CoverGeometry.h"
-#include "DVDCoverButton.h"
+#include "DvdCoverRenderer.h"
 #include "RenderTestSupport.h"
 
 #include <QTemporaryDir>
@@ -41,7 +41,7 @@ protected:
     int H = 0;
     int S = 0;
     int X0 = 0; // the spine's left edge
-    CDVDCoverButton insert;
+    CDvdCoverRenderer insert;
     QTemporaryDir m_dir;
 };
 

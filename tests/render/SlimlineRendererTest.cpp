@@ -1,7 +1,7 @@
 // The slimline CD insert renderer: flap, spine and panel, with two corner notches.
 #include "CoverGeometry.h"
 #include "RenderTestSupport.h"
-#include "SlimlineCoverButton.h"
+#include "SlimlineCoverRenderer.h"
 #include "TrackListing.h"
 
 #include <QTemporaryDir>
@@ -46,7 +46,7 @@ protected:
     int F = 0;
     int c = 0; // notch width
     int d = 0; // notch height
-    CSlimlineCoverButton insert;
+    CSlimlineCoverRenderer insert;
     QTemporaryDir m_dir;
 };
 

@@ -5,7 +5,6 @@
 #include "CoverState.h"
 #include "FontDialog.h"
 #include "HoverButton.h"
-#include "PreviewPicture.h"
 #include "QtConvert.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
@@ -75,7 +74,6 @@ int main(int argc, char** argv)
     CAboutDlg about;
     about.OnInitDialog();
     Grab(about, "about.png");
-    ClearPreviewPictures(); // no picture still decoding ahead when FreeImage closes
     FreeImage_DeInitialise();
     return 0;
 }

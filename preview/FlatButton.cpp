@@ -1,0 +1,24 @@
+#include "FlatButton.h"
+
+#include "CoverRenderers.h"
+
+CMyFlatButton::CMyFlatButton(QWidget* pParent, CoverSide side) : CCoverButton(pParent), m_side(side)
+{
+}
+
+void CMyFlatButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (m_pOtherSide) {
+        m_pOtherSide->FillFromCover();
+        m_pOtherSide->PreparePicture();
+    }
+    CCoverButton::DrawItem(lpDrawItemStruct);
+}
+
+bool CMyFlatButton::FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi)
+{
+    if (cover.covertype != StandardCD)
+        return false;
+    FillCdRenderer(*this, cover, geometry, m_side, nPpi);
+    return true;
+}
