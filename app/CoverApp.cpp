@@ -29,14 +29,14 @@ int CCoverApp::RunOnePass(bool bAskForKind)
         newCover.DoModal();
     CCoverMainDlg mainWindow;
     if (!bAskForKind)
-        mainWindow.pendingLoadPath = m_strOpenPath;
+        mainWindow.SetPendingLoadPath(m_strOpenPath);
     return RunMainWindow(mainWindow);
 }
 
 int CCoverApp::RunMainWindow(CCoverMainDlg& mainWindow)
 {
     int result = mainWindow.DoModal();
-    while (!mainWindow.pendingLoadPath.empty())
+    while (!mainWindow.PendingLoadPath().empty())
         result = mainWindow.DoModal();
     return result;
 }

@@ -34,7 +34,7 @@ void ShootSample(const char* sample, const char* name, const char* frontName = n
 {
     CScriptedModalHost host;
     CCoverMainDlg window;
-    window.pendingLoadPath = (QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(sample)).toStdString();
+    window.SetPendingLoadPath((QStringLiteral(SLEEVORA_SAMPLES "/") + QLatin1String(sample)).toStdString());
     host.AnswerDialog([&](CDialog&) {
         Grab(window, name);
         if (frontName) {

@@ -1,23 +1,17 @@
-// The commands that change the cover: background picture and colour, texts, font and the
-// extend-over-spines switch. Each works on the side in view, stores its result in the
-// cover and has the preview of that side redrawn; the preview reads the cover when it paints.
-#include "CoverMainDlg.h"
+#include "CoverEditCommands.h"
 
 #include "CoverFile.h"
 #include "CoverPicture.h"
 #include "CoverTextDlg.h"
-#include "DVDCoverButton.h"
+#include "CoverView.h"
 #include "FileDialogEx.h"
-#include "FlatButton.h"
 #include "FontDialog.h"
-#include "HoverButton.h"
 #include "ModalHost.h"
 #include "Shell.h"
-#include "SlimlineCoverButton.h"
 #include "TrackListDlg.h"
-#include "resource.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 namespace {
 
@@ -28,45 +22,31 @@ bool IsDvd(CoverType type)
 
 } // namespace
 
-// The preview that shows the side in view, by kind of case; a custom size has none.
-void CCoverMainDlg::RedrawPreview()
+CCoverEditCommands::CCoverEditCommands(QWidget* pWindow, CoverState& cover, CCoverView& view)
+    : m_pWindow(pWindow), m_cover(cover), m_view(view)
 {
-    switch (TheCover().covertype) {
-    case StandardCD:
-        (CurrentSide() == CoverSide::Front ? static_cast<QWidget*>(m_pCdFront) : m_pCdBack)->update();
-        break;
-    case StandardDVD:
-    case SlimlineDVD:
-        m_pDvd->update();
-        break;
-    case SlimlineCD:
-        m_pSlimline->update();
-        break;
-    default:
-        break;
-    }
 }
 
-void CCoverMainDlg::OnChooseImage()
+void CCoverEditCommands::ChooseImage()
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     if (cover.lastFilePath.empty())
         cover.lastFilePath = GetDesktopFolder();
-    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kPictureFilter, this);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kPictureFilter, m_pWindow);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() == IDOK)
         UsePictureFile(dialog.GetPathName());
-    RedrawPreview();
+    m_view.RedrawPreview();
 }
 
 // Makes a chosen file the background picture of the side in view. A file that is there but
 // holds no picture the renderers can draw is refused with a message, and nothing changes.
-void CCoverMainDlg::UsePictureFile(const std::string& strPath)
+void CCoverEditCommands::UsePictureFile(const std::string& strPath)
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     const bool exists = QFileInfo(QString::fromStdString(strPath)).isFile();
     if (exists && !CanReadCoverPicture(strPath)) {
-        MessageBox(this,
+        MessageBox(m_pWindow,
                    "\"" + QFileInfo(QString::fromStdString(strPath)).fileName().toStdString() +
                        "\" is not a picture Sleevora can read.\n\n"
                        "Choose a JPEG, PNG, BMP, TIFF, GIF or ICO picture.",
@@ -76,50 +56,50 @@ void CCoverMainDlg::UsePictureFile(const std::string& strPath)
     cover.coverChanged = true;
     if (!exists)
         return;
-    (CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = strPath;
+    (m_view.CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = strPath;
     cover.lastFilePath = strPath;
-    ShowImageButtonFor(strPath);
+    m_view.ShowImageButtonFor(strPath);
 }
 
-void CCoverMainDlg::OnClearImage()
+void CCoverEditCommands::ClearImage()
 {
-    CoverState& cover = TheCover();
-    (CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath).clear();
+    CoverState& cover = m_cover;
+    (m_view.CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath).clear();
     cover.coverChanged = true; // a cleared picture is lost if closing does not offer to save
-    RedrawPreview();
-    ShowImageButtonFor(std::string());
+    m_view.RedrawPreview();
+    m_view.ShowImageButtonFor(std::string());
 }
 
-void CCoverMainDlg::OnChooseColor()
+void CCoverEditCommands::ChooseColor()
 {
-    CoverState& cover = TheCover();
-    const bool front = CurrentSide() == CoverSide::Front;
+    CoverState& cover = m_cover;
+    const bool front = m_view.CurrentSide() == CoverSide::Front;
     COLORREF colour = front ? cover.fBGColor : cover.bBGColor;
     if (ModalHost().ChooseColor(&colour, nullptr) == IDOK) {
         cover.coverChanged = true;
-        const bool both =
-            cover.covertype != StandardCD || MessageBox(this, "Use this color for both back and front cover?",
-                                                        "Color", MB_YESNO | MB_ICONQUESTION) == IDYES;
+        const bool both = cover.covertype != StandardCD ||
+                          MessageBox(m_pWindow, "Use this color for both back and front cover?", "Color",
+                                     MB_YESNO | MB_ICONQUESTION) == IDYES;
         if (both)
             cover.fBGColor = cover.bBGColor = colour;
         else
             (front ? cover.fBGColor : cover.bBGColor) = colour;
     }
-    RedrawPreview();
+    m_view.RedrawPreview();
 }
 
-void CCoverMainDlg::OnEditTexts()
+void CCoverEditCommands::EditTexts()
 {
-    if (IsDvd(TheCover().covertype))
+    if (IsDvd(m_cover.covertype))
         EditDvdTexts();
     else
         EditTrackListing();
 }
 
 // The five plain texts of a DVD cover, whichever side is in view.
-void CCoverMainDlg::EditDvdTexts()
+void CCoverEditCommands::EditDvdTexts()
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     CCoverTextDlg dialog;
     dialog.m_strSpine = cover.backCoverSpineText;
     dialog.m_strBackText = cover.bCoverText;
@@ -134,14 +114,14 @@ void CCoverMainDlg::EditDvdTexts()
     cover.fCoverText = dialog.m_strFrontText;
     cover.bCoverTitle = dialog.m_strBackTitle;
     cover.fCoverTitle = dialog.m_strFrontTitle;
-    m_pDvd->update();
+    m_view.RedrawPreview();
 }
 
 // The track listing and spine text of the side in view; the spine text is offered for the back.
-void CCoverMainDlg::EditTrackListing()
+void CCoverEditCommands::EditTrackListing()
 {
-    CoverState& cover = TheCover();
-    const bool front = CurrentSide() == CoverSide::Front;
+    CoverState& cover = m_cover;
+    const bool front = m_view.CurrentSide() == CoverSide::Front;
     std::string& text = front ? cover.fCoverText : cover.bCoverText;
     std::string& spine = front ? cover.frontCoverSpineText : cover.backCoverSpineText;
     CTrackListDlg dialog;
@@ -151,40 +131,39 @@ void CCoverMainDlg::EditTrackListing()
     if (dialog.DoModal() != IDOK)
         return;
     cover.coverChanged = true;
-    if (cover.covertype == SlimlineCD)
-        m_pSlimline->update();
     if (dialog.m_strListing != text || dialog.m_strSpine != spine) {
         text = dialog.m_strListing;
         spine = dialog.m_strSpine;
-        (front ? static_cast<QWidget*>(m_pCdFront) : m_pCdBack)->update();
     }
+    m_view.RedrawPreview();
 }
 
-void CCoverMainDlg::OnChooseFont()
+void CCoverEditCommands::ChooseFont()
 {
-    CoverState& cover = TheCover();
-    const bool front = CurrentSide() == CoverSide::Front;
+    CoverState& cover = m_cover;
+    const bool front = m_view.CurrentSide() == CoverSide::Front;
     CFontDialog dialog(front ? cover.fCoverTextFont : cover.bCoverTextFont,
-                       front ? cover.fCoverTextColor : cover.bCoverTextColor, logicalDpiY());
+                       front ? cover.fCoverTextColor : cover.bCoverTextColor, m_pWindow->logicalDpiY());
     if (dialog.DoModal() == IDOK) {
         cover.coverChanged = true;
         (front ? cover.fCoverTextPointSize : cover.bCoverTextPointSize) = dialog.GetSize();
         dialog.GetCurrentFont(front ? &cover.fCoverTextFont : &cover.bCoverTextFont);
         (front ? cover.fCoverTextColor : cover.bCoverTextColor) = dialog.GetColor();
     }
-    RedrawPreview();
+    m_view.RedrawPreview();
 }
 
 // The box has toggled itself before this runs. On DVD covers it reads "Print Spine?" and
 // switches the spine strip too.
-void CCoverMainDlg::OnExtendImage()
+void CCoverEditCommands::ExtendImage()
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     cover.coverChanged = true;
-    const bool checked = m_pExtend->GetCheckState() != 0;
-    m_pExtend->AssignIcon(checked ? IDI_CHECKED : IDI_UNCHECKED);
-    (CurrentSide() == CoverSide::Front ? cover.bFrontPrintOverSpines : cover.bBackPrintOverSpines) = checked;
+    const bool checked = m_view.IsExtendTicked();
+    m_view.ShowExtendTick();
+    (m_view.CurrentSide() == CoverSide::Front ? cover.bFrontPrintOverSpines : cover.bBackPrintOverSpines) =
+        checked;
     if (IsDvd(cover.covertype))
         cover.backCoverSpinesOn = checked;
-    RedrawPreview();
+    m_view.RedrawPreview();
 }

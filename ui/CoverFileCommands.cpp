@@ -1,16 +1,14 @@
-// Saving and loading cover files from the main window: the file dialogs, the program's own
-// questions and messages, and what the window shows after a load.
-#include "CoverMainDlg.h"
+#include "CoverFileCommands.h"
 
 #include "CoverFile.h"
 #include "CoverSettings.h"
+#include "CoverView.h"
+#include "Dialog.h"
 #include "FileDialogEx.h"
-#include "HoverButton.h"
 #include "ModalHost.h"
 #include "OutputMessages.h"
 #include "RecentFiles.h"
 #include "Shell.h"
-#include "resource.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +16,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
+const char* const kCoverMimeType = "application/x-sleevora-cover";
+
 namespace {
+
+constexpr size_t kRecentCoverCount = 8;
 
 // A name that does not contain ".slv" anywhere (case counts) gets it added.
 std::string WithCoverExtension(std::string strPath)
@@ -42,6 +44,17 @@ void StartFileDialogsOnTheDesktop(CoverState& cover)
 
 } // namespace
 
+CCoverFileCommands::CCoverFileCommands(CDialog& window, CoverState& cover, CCoverView& view)
+    : m_window(window), m_cover(cover), m_view(view)
+{
+}
+
+void CCoverFileCommands::SetPendingLoadPath(const std::string& strPath)
+{
+    m_strPendingLoadPath = strPath;
+    m_pendingLoadBytes.reset();
+}
+
 std::string ExtractedPictureFolder()
 {
     // One folder for each running program, so that two windows never write over each
@@ -57,11 +70,11 @@ std::string ExtractedPictureFolder()
     return folder->isValid() ? folder->path().toStdString() : std::string();
 }
 
-void CCoverMainDlg::SaveCoverFile()
+void CCoverFileCommands::SaveCoverFile()
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     StartFileDialogsOnTheDesktop(cover);
-    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, this);
+    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, &m_window);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK) {
         cover.saveCancelled = true;
@@ -69,31 +82,32 @@ void CCoverMainDlg::SaveCoverFile()
     }
     const std::string path = WithCoverExtension(dialog.GetPathName());
     if (FileExists(path) &&
-        MessageBox(this, "A cover with this name already exists. Would you like to overwrite this cover?",
+        MessageBox(&m_window,
+                   "A cover with this name already exists. Would you like to overwrite this cover?",
                    "Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const CoverSaveResult result = WriteCoverFile(path, cover);
     if (!result.bWritten) {
         // Nothing was written: the cover stays marked changed, so nobody thinks it saved.
-        MessageBox(this, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(&m_window, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     cover.coverChanged = false;
     cover.saveCancelled = false;
     AddRecentFile(path, kCoverMimeType);
     if (!result.strWarning.empty())
-        MessageBox(this, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(&m_window, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The chosen file is read and checked while this window still shows the cover: a file that
 // holds no cover is reported over it, and the cover, its view and its changed flag stay.
-void CCoverMainDlg::ChooseCoverFile()
+void CCoverFileCommands::ChooseCoverFile()
 {
     if (!ConfirmSaveChanges())
         return;
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     StartFileDialogsOnTheDesktop(cover);
-    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kCoverFileFilter, this);
+    CFileDialogEx dialog(TRUE, nullptr, nullptr, 0, kCoverFileFilter, &m_window);
     dialog.m_strInitialDir = cover.lastFilePath;
     if (dialog.DoModal() != IDOK)
         return;
@@ -102,7 +116,7 @@ void CCoverMainDlg::ChooseCoverFile()
 
 // A cover the user picked (in the Load dialog, from the recent covers, by dropping it): once
 // it has been read and checked, the window ends and runs again to load it.
-void CCoverMainDlg::OpenChosenCover(const std::string& strPath)
+void CCoverFileCommands::OpenChosenCover(const std::string& strPath)
 {
     std::string bytes;
     const CoverLoadResult check = ReadCoverFileBytes(strPath, bytes);
@@ -110,68 +124,79 @@ void CCoverMainDlg::OpenChosenCover(const std::string& strPath)
         ReportUnloadableCover(check, strPath);
         return;
     }
-    TheCover().coverChanged = false;
-    pendingLoadPath = strPath;
+    m_cover.coverChanged = false;
+    m_strPendingLoadPath = strPath;
     m_pendingLoadBytes = std::move(bytes);
-    EndDialog(IDOK);
+    m_window.EndDialog(IDOK);
 }
 
-void CCoverMainDlg::OpenCoverAskingFirst(const std::string& strPath)
+void CCoverFileCommands::OpenCoverAskingFirst(const std::string& strPath)
 {
     if (ConfirmSaveChanges())
         OpenChosenCover(strPath);
 }
 
 // A file that is not there says nothing: the file dialog showed what there is.
-void CCoverMainDlg::ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath)
+void CCoverFileCommands::ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath)
 {
     if (result.status == CoverLoadStatus::Missing || result.status == CoverLoadStatus::Loaded)
         return;
     const UserMessage message = CoverLoadMessage(result, strPath);
-    MessageBox(this, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(&m_window, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Reads the waiting cover file into the freshly reset cover, while the window initialises:
 // the bytes checked when the file was chosen, or the file itself when none were kept.
-void CCoverMainDlg::LoadCoverFile()
+void CCoverFileCommands::LoadPendingCover()
 {
-    CoverState& cover = TheCover();
     const std::string folder = ExtractedPictureFolder();
-    const CoverLoadResult result = m_pendingLoadBytes ? ReadCoverBytes(*m_pendingLoadBytes, cover, folder)
-                                                      : ReadCoverFile(pendingLoadPath, cover, folder);
+    const CoverLoadResult result = m_pendingLoadBytes ? ReadCoverBytes(*m_pendingLoadBytes, m_cover, folder)
+                                                      : ReadCoverFile(m_strPendingLoadPath, m_cover, folder);
     m_pendingLoadBytes.reset();
-    if (result.status != CoverLoadStatus::Loaded) {
-        ReportUnloadableCover(result, pendingLoadPath);
-        return;
-    }
+    if (result.status != CoverLoadStatus::Loaded)
+        ReportUnloadableCover(result, m_strPendingLoadPath);
+    else
+        ShowLoadedCover(result);
+    m_strPendingLoadPath.clear();
+}
+
+// The loaded kind of case becomes the one a new window opens with; the switch, the picture
+// button and the previews follow the cover; what could not be read back is said.
+void CCoverFileCommands::ShowLoadedCover(const CoverLoadResult& result)
+{
     CCoverSettings settings;
-    settings.m_dwOption = static_cast<DWORD>(cover.covertype);
+    settings.m_dwOption = static_cast<DWORD>(m_cover.covertype);
     settings.SaveValues();
-    AddRecentFile(pendingLoadPath, kCoverMimeType);
-    m_pExtend->SetCheckState(cover.bFrontPrintOverSpines, true);
-    m_pExtend->SetCheckState(cover.bBackPrintOverSpines, true);
-    m_pExtend->AssignIcon(m_pExtend->GetCheckState() ? IDI_CHECKED : IDI_UNCHECKED);
-    ShowImageButtonFor(CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath);
-    InvalidatePreviews();
-    cover.coverChanged = false;
+    AddRecentFile(m_strPendingLoadPath, kCoverMimeType);
+    m_view.ShowExtendChoice(m_cover.bFrontPrintOverSpines, m_cover.bBackPrintOverSpines);
+    m_view.ShowImageButtonFor(m_view.CurrentSide() == CoverSide::Front ? m_cover.fImagePath
+                                                                       : m_cover.bImagePath);
+    m_view.InvalidatePreviews();
+    m_cover.coverChanged = false;
     if (!result.unwritableFiles.empty())
-        MessageBox(this,
+        MessageBox(&m_window,
                    "The pictures of this cover could not be written to " + result.unwritableFiles.front() +
                        ".",
                    kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
     if (!result.damagedPictures.empty())
-        MessageBox(this, DamagedPicturesMessage(result), kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(&m_window, DamagedPicturesMessage(result), kCoverFileErrorTitle,
+                   MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool CCoverMainDlg::ConfirmSaveChanges()
+bool CCoverFileCommands::ConfirmSaveChanges()
 {
-    CoverState& cover = TheCover();
+    CoverState& cover = m_cover;
     cover.saveCancelled = false;
     if (!cover.coverChanged)
         return true;
-    if (MessageBox(this, "You have made changes to your cover, would you like to save the cover?", "Save",
-                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBox(&m_window, "You have made changes to your cover, would you like to save the cover?",
+                   "Save", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return true;
     SaveCoverFile();
     return !cover.coverChanged;
+}
+
+std::vector<std::string> CCoverFileCommands::RecentCovers() const
+{
+    return RecentFiles(kCoverMimeType, kRecentCoverCount);
 }

@@ -1,8 +1,13 @@
 #include "CoverMainDlg.h"
 
 #include "AboutDlg.h"
+#include "CoverDrops.h"
+#include "CoverEditCommands.h"
 #include "CoverGeometry.h"
+#include "CoverMainLayout.h"
+#include "CoverPrintCommand.h"
 #include "CoverSettings.h"
+#include "CoverView.h"
 #include "DVDCoverButton.h"
 #include "DialogTemplates.h"
 #include "FlatButton.h"
@@ -10,13 +15,14 @@
 #include "HoverButton.h"
 #include "ModalHost.h"
 #include "PreviewPictures.h"
-#include "QtConvert.h"
 #include "ResourceImages.h"
 #include "SlimlineCoverButton.h"
 #include "TransparentStatic.h"
 #include "resource.h"
 
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -55,11 +61,28 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     CreateFromTemplate(MainWindowTemplate());
-    m_pExtend = Button(IDC_EXTEND_IMAGE);
-    m_pViewFront = Button(IDC_VIEW_FRONT);
-    m_pViewBack = Button(IDC_VIEW_BACK);
-    connect(m_pViewFront, &QAbstractButton::clicked, this, [this] { OnViewFront(); });
-    connect(m_pViewBack, &QAbstractButton::clicked, this, [this] { OnViewBack(); });
+    m_pLayout = std::make_unique<CCoverMainLayout>(*this);
+    m_pView = std::make_unique<CCoverView>(
+        CoverViewControls{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline, Button(IDC_VIEW_FRONT),
+                          Button(IDC_VIEW_BACK), Button(IDC_CHOOSE_IMAGE), Button(IDC_CLEAR_IMAGE),
+                          Button(IDC_EXTEND_IMAGE)},
+        TheCover());
+    m_pEdits = std::make_unique<CCoverEditCommands>(this, TheCover(), *m_pView);
+    m_pFiles = std::make_unique<CCoverFileCommands>(*this, TheCover(), *m_pView);
+    m_pDrops = std::make_unique<CCoverDrops>(TheCover(), *m_pView, *m_pFiles, *m_pEdits);
+    ConnectCommands();
+    setAcceptDrops(true);
+    ShowCoverInPreviews();
+}
+
+// The preview pictures go first, their worker stopped and waited for; the previews, which
+// paint no more once the window is going, follow with the window's other children.
+CCoverMainDlg::~CCoverMainDlg() = default;
+
+void CCoverMainDlg::ConnectCommands()
+{
+    connect(Button(IDC_VIEW_FRONT), &QAbstractButton::clicked, this, [this] { OnViewFront(); });
+    connect(Button(IDC_VIEW_BACK), &QAbstractButton::clicked, this, [this] { OnViewBack(); });
     connect(Button(IDC_START_OVER), &QAbstractButton::clicked, this, [this] { OnStartOver(); });
     connect(Button(IDC_SAVE), &QAbstractButton::clicked, this, [this] { SaveCoverFile(); });
     connect(Button(IDC_LOAD), &QAbstractButton::clicked, this, [this] { ChooseCoverFile(); });
@@ -69,9 +92,13 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     connect(Button(IDC_CHOOSE_COLOR), &QAbstractButton::clicked, this, [this] { OnChooseColor(); });
     connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
     connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
-    connect(m_pExtend, &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
-    setAcceptDrops(true);
-    // Each preview reads the cover of the moment whenever it paints.
+    connect(Button(IDC_EXTEND_IMAGE), &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
+}
+
+// Each preview reads the cover of the moment whenever it paints; a standard CD's two sides
+// have each other's picture decoded while one shows.
+void CCoverMainDlg::ShowCoverInPreviews()
+{
     const PreviewSource source{&TheCover(), &TheGeometry(), m_pPreviewPictures.get()};
     for (CCoverButton* preview :
          std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
@@ -79,10 +106,6 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     m_pCdFront->SetOtherSide(m_pCdBack);
     m_pCdBack->SetOtherSide(m_pCdFront);
 }
-
-// The preview pictures go first, their worker stopped and waited for; the previews, which
-// paint no more once the window is going, follow with the window's other children.
-CCoverMainDlg::~CCoverMainDlg() = default;
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
 {
@@ -95,13 +118,14 @@ QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
         return m_pDvd = new CDVDCoverButton(this);
     case IDC_SLIMLINE_PREVIEW:
         return m_pSlimline = new CSlimlineCoverButton(this);
-    case IDC_VERSION_NOTICE:
-        m_pVersion = new CTransparentStatic(this);
-        m_pVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        return m_pVersion;
+    case IDC_VERSION_NOTICE: {
+        auto* version = new CTransparentStatic(this);
+        version->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        return version;
+    }
     case IDC_RIGHT_COLUMN_WIDTH:
         // Only its width is used, to widen the window for a DVD cover.
-        return m_pRightColumn = new CHoverButton(this, BS_PUSHBUTTON);
+        return new CHoverButton(this, BS_PUSHBUTTON);
     default:
         break;
     }
@@ -115,46 +139,30 @@ CHoverButton* CCoverMainDlg::Button(int nId) const
     return qobject_cast<CHoverButton*>(GetDlgItem(nId));
 }
 
-CoverSide CCoverMainDlg::CurrentSide() const
-{
-    return m_pViewFront->GetCheckState() ? CoverSide::Front : CoverSide::Back;
-}
-
 BOOL CCoverMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     TheCover().ResetFlags();
-    ShowExtendBox();
+    m_pView->ShowExtendBox();
     ResetCover();
     // The window opens on the back. The same window object runs again to load a file, so the
     // view is set before the load picks the image button for the side in view.
-    m_pViewFront->SetCheckState(false, true);
-    if (!pendingLoadPath.empty()) {
-        LoadCoverFile();
-        pendingLoadPath.clear();
-    }
+    Button(IDC_VIEW_FRONT)->SetCheckState(false, true);
+    if (!m_pFiles->PendingLoadPath().empty())
+        m_pFiles->LoadPendingCover();
     const CoverType type = TheCover().covertype;
-    LayOutForCoverType(type);
+    m_pLayout->LayOutForCoverType(type);
     const CCoverSettings settings;
     TheGeometry().SetForCoverType(type, settings.m_dwCWF, settings.m_dwCHF, settings.m_dwCWB,
                                   settings.m_dwCHB);
-    SetCaptions(type);
-    SetUpButtons();
-    SetUpFonts();
-    m_pViewBack->SetCheckState(true, true);
+    m_pLayout->SetCaptions(type);
+    m_pLayout->SetUpButtons();
+    m_pLayout->SetUpFonts();
+    Button(IDC_VIEW_BACK)->SetCheckState(true, true);
     setWindowIcon(ApplicationIconResource(IDI_APPLICATION_ICON));
-    ShowPreviewOf(type);
-    InvalidatePreviews();
+    m_pView->ShowPreviewOf(type);
+    m_pView->InvalidatePreviews();
     return TRUE;
-}
-
-void CCoverMainDlg::ShowExtendBox()
-{
-    m_pExtend->show();
-    m_pExtend->AssignIcon(IDI_CHECKED);
-    m_pExtend->SetCheckState(true, true);
-    Button(IDC_CHOOSE_IMAGE)->show();
-    Button(IDC_CLEAR_IMAGE)->hide();
 }
 
 // The rest of the reset, with text sized for this screen, then the kind of case stored
@@ -166,22 +174,6 @@ void CCoverMainDlg::ResetCover()
     m_pDvd->hide();
     TheCover().ResetContent(logicalDpiY(), stored);
     TheCover().covertype = stored;
-}
-
-void CCoverMainDlg::ShowPreviewOf(CoverType type)
-{
-    if (type == CustomSize)
-        return;
-    m_pCdBack->setVisible(type == StandardCD);
-    m_pCdFront->setVisible(false);
-    m_pDvd->setVisible(type == StandardDVD || type == SlimlineDVD);
-    m_pSlimline->setVisible(type == SlimlineCD);
-}
-
-void CCoverMainDlg::InvalidatePreviews()
-{
-    for (QWidget* preview : std::initializer_list<QWidget*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
-        preview->update();
 }
 
 void CCoverMainDlg::OnStartOver()
@@ -200,6 +192,11 @@ void CCoverMainDlg::OnCancel()
     if (!ConfirmSaveChanges())
         return;
     EndDialog(IDYES);
+}
+
+void CCoverMainDlg::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), Qt::white);
 }
 
 // Enter and Esc never end the main window, wherever the focus is.
@@ -224,4 +221,25 @@ void CCoverMainDlg::OnSysCommand(UINT nId)
         CAboutDlg about(this);
         about.DoModal();
     }
+}
+
+// The desktops here have no system menu to extend; the About item is on the window's own
+// context menu instead, with the covers used last.
+void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QMenu* recent = menu.addMenu(QStringLiteral("&Recent Covers"));
+    const std::vector<std::string> covers = RecentCovers();
+    recent->setEnabled(!covers.empty());
+    for (size_t i = 0; i < covers.size(); ++i) {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(covers[i]));
+        QAction* item = recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
+                                          this, [this, cover = covers[i]] { OpenCoverAskingFirst(cover); });
+        item->setToolTip(path);
+    }
+    recent->setToolTipsVisible(true);
+    menu.addAction(QStringLiteral("&Printer Alignment..."), this, [this] { OnPrinterAlignment(); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    menu.exec(event->globalPos());
 }

@@ -2,36 +2,28 @@
 // command buttons around it, and the front and back view buttons. Every run resets the
 // cover, applies the stored kind of case and any cover file waiting to be loaded, and lays
 // the window out for that kind. It ends with IDOK for a new cover (or a file to load) and
-// with IDYES when the user closes the program.
+// with IDYES when the user closes the program. Its commands are small units of their own
+// (the view, the editing, the file and the drop commands, printing, the layout); the
+// window's handlers forward to them.
 #pragma once
 
+#include "CoverFileCommands.h"
 #include "CoverState.h"
 #include "Dialog.h"
 
-#include <QFont>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-class QMimeData;
-
-struct CoverLoadResult;
 class CHoverButton;
-class CTransparentStatic;
-class CCoverButton;
 class CMyFlatButton;
 class CDVDCoverButton;
 class CSlimlineCoverButton;
 class CPreviewPictures;
-
-// The folder the pictures of a loaded cover are written to (as "tmpfront" and "tmpback"
-// with the saved pictures' extensions): private to this running program and removed when
-// it ends. Empty when no such folder could be made.
-std::string ExtractedPictureFolder();
-
-// The type of cover files, as the desktop knows them.
-extern const char* const kCoverMimeType; // "application/x-sleevora-cover"
+class CCoverView;
+class CCoverEditCommands;
+class CCoverDrops;
+class CCoverMainLayout;
 
 class CCoverMainDlg : public CDialog
 {
@@ -56,6 +48,9 @@ public:
     void OpenCoverAskingFirst(const std::string& strPath);
     // The covers saved and opened last, newest first, at most eight, all still there.
     std::vector<std::string> RecentCovers() const;
+    // The cover file to open on the next run of this window; emptied once it has been read.
+    const std::string& PendingLoadPath() const;
+    void SetPendingLoadPath(const std::string& strPath);
     // Prints the cover on one sheet at real size.
     void OnPrint();
     // The printer's alignment, measured on a test sheet.
@@ -79,9 +74,6 @@ public:
     CDVDCoverButton* DvdPreview() const { return m_pDvd; }
     CSlimlineCoverButton* SlimlinePreview() const { return m_pSlimline; }
 
-    // The cover file to open on the next run of this window; emptied once it has been read.
-    std::string pendingLoadPath;
-
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
     void paintEvent(QPaintEvent* event) override;
@@ -92,55 +84,22 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Initialisation, in the order the window runs it.
-    void ShowExtendBox();
+    void ConnectCommands();
+    void ShowCoverInPreviews();
     void ResetCover();
-    void LayOutForCoverType(CoverType type);
-    void WidenForDvd();
-    void SetCaptions(CoverType type);
-    void SetUpButtons();
-    void SetUpFonts();
-    void ShowPreviewOf(CoverType type);
-    void InvalidatePreviews();
-
-    // Views.
+    void OnStartOver();
     void OnViewFront();
     void OnViewBack();
-    void ShowImageButtonFor(const std::string& strImagePath);
 
-    void LoadCoverFile();
-    void OpenChosenCover(const std::string& strPath);
-    void ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath);
-    void OnStartOver();
-    void RedrawPreview();
-    void EditDvdTexts();
-    void EditTrackListing();
-    void OnHelp();
-    enum class DroppedFile
-    {
-        None,
-        Cover,
-        Picture
-    };
-    DroppedFile KindOfDrop(const QMimeData* pData, const QPoint& at, std::string* pPath) const;
-    QWidget* VisiblePreview() const;
-
-    CHoverButton* m_pExtend = nullptr;
-    CHoverButton* m_pViewFront = nullptr;
-    CHoverButton* m_pViewBack = nullptr;
-    CHoverButton* m_pRightColumn = nullptr;
-    CTransparentStatic* m_pVersion = nullptr;
     CMyFlatButton* m_pCdFront = nullptr;
     CMyFlatButton* m_pCdBack = nullptr;
     CDVDCoverButton* m_pDvd = nullptr;
     CSlimlineCoverButton* m_pSlimline = nullptr;
     // The pictures the previews show, kept at their size on screen while this window lives.
     std::unique_ptr<CPreviewPictures> m_pPreviewPictures;
-    // The bytes of the cover file waiting in pendingLoadPath, read and checked when it was chosen.
-    std::optional<std::string> m_pendingLoadBytes;
-    // The file a drag last carried, and whether it holds a cover.
-    mutable std::pair<std::string, bool> m_dropChecked;
-    QFont m_linkFont;
-    QFont m_regularLinkFont;
-    QFont m_buttonFont;
+    std::unique_ptr<CCoverMainLayout> m_pLayout;
+    std::unique_ptr<CCoverView> m_pView;
+    std::unique_ptr<CCoverEditCommands> m_pEdits;
+    std::unique_ptr<CCoverFileCommands> m_pFiles;
+    std::unique_ptr<CCoverDrops> m_pDrops;
 };

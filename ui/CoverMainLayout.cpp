@@ -1,9 +1,6 @@
-// The main window's layout for each kind of case: where the grey backdrop goes, the
-// wider window of a DVD cover, captions, images, tool tips and fonts.
-#include "CoverMainDlg.h"
+#include "CoverMainLayout.h"
 
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
+#include "Dialog.h"
 #include "Help.h"
 #include "HoverButton.h"
 #include "QtConvert.h"
@@ -49,19 +46,29 @@ constexpr const char* kVersionNotice = "Version 1.0   \xC2\xA9 2026 Quorvane. Al
 
 } // namespace
 
-void CCoverMainDlg::LayOutForCoverType(CoverType type)
+CHoverButton* CCoverMainLayout::Button(int nId) const
 {
-    QWidget* backdrop = GetDlgItem(IDC_PREVIEW_BACKGROUND);
+    return qobject_cast<CHoverButton*>(m_window.GetDlgItem(nId));
+}
+
+QWidget* CCoverMainLayout::Control(int nId) const
+{
+    return m_window.GetDlgItem(nId);
+}
+
+void CCoverMainLayout::LayOutForCoverType(CoverType type)
+{
+    QWidget* backdrop = Control(IDC_PREVIEW_BACKGROUND);
     switch (type) {
     case StandardCD:
-        backdrop->setGeometry(Grown(m_pCdBack->geometry()));
+        backdrop->setGeometry(Grown(Control(IDC_CD_BACK_PREVIEW)->geometry()));
         break;
     case SlimlineCD:
-        backdrop->setGeometry(Grown(GetDlgItem(IDC_SLIMLINE_PREVIEW)->geometry()));
+        backdrop->setGeometry(Grown(Control(IDC_SLIMLINE_PREVIEW)->geometry()));
         break;
     case StandardDVD:
     case SlimlineDVD:
-        backdrop->setGeometry(GetDlgItem(IDC_DVD_PREVIEW)->geometry());
+        backdrop->setGeometry(Control(IDC_DVD_PREVIEW)->geometry());
         WidenForDvd();
         break;
     default:
@@ -71,16 +78,16 @@ void CCoverMainDlg::LayOutForCoverType(CoverType type)
 
 // The DVD preview is wider than the CD ones: the window grows to its right and the
 // right-hand column of buttons moves to fixed pixel columns beside it.
-void CCoverMainDlg::WidenForDvd()
+void CCoverMainLayout::WidenForDvd()
 {
-    const QRect dvd = GetDlgItem(IDC_DVD_PREVIEW)->geometry();
-    setFixedWidth(dvd.left() + dvd.width() + m_pRightColumn->width() + 12);
+    const QRect dvd = Control(IDC_DVD_PREVIEW)->geometry();
+    m_window.setFixedWidth(dvd.left() + dvd.width() + Control(IDC_RIGHT_COLUMN_WIDTH)->width() + 12);
     const auto moveTo = [this](int nId, int left) {
-        QWidget* control = GetDlgItem(nId);
+        QWidget* control = Control(nId);
         control->move(left, control->y());
     };
     const auto spanTo = [this](int nId, int left, int right) {
-        QWidget* control = GetDlgItem(nId);
+        QWidget* control = Control(nId);
         control->setGeometry(left, control->y(), right - left, control->height());
     };
     spanTo(IDC_IMAGE_FRAME, 598, 731);
@@ -90,42 +97,45 @@ void CCoverMainDlg::WidenForDvd()
         moveTo(id, 668);
     spanTo(IDC_HELP_FRAME, 626, 702);
     spanTo(IDC_PRINT_FRAME, 625, 715);
-    spanTo(IDC_VERSION_NOTICE, m_pVersion->x(), 715);
+    spanTo(IDC_VERSION_NOTICE, Control(IDC_VERSION_NOTICE)->x(), 715);
     for (const int id : {IDC_HELP_BUTTON, IDC_EXIT, IDC_PRINT})
         moveTo(id, 631);
     moveTo(IDC_EXTEND_IMAGE, 619);
 }
 
-void CCoverMainDlg::SetCaptions(CoverType type)
+void CCoverMainLayout::SetCaptions(CoverType type)
 {
+    CHoverButton* viewFront = Button(IDC_VIEW_FRONT);
+    CHoverButton* viewBack = Button(IDC_VIEW_BACK);
+    CHoverButton* extend = Button(IDC_EXTEND_IMAGE);
     switch (type) {
     case StandardCD:
-        m_pViewBack->setText(QStringLiteral("VIEW BACK COVER"));
-        m_pViewFront->setText(QStringLiteral("VIEW FRONT COVER"));
-        m_pViewBack->show();
-        m_pViewFront->show();
+        viewBack->setText(QStringLiteral("VIEW BACK COVER"));
+        viewFront->setText(QStringLiteral("VIEW FRONT COVER"));
+        viewBack->show();
+        viewFront->show();
         break;
     case SlimlineCD:
-        m_pExtend->setText(QStringLiteral("Extend image over spine?"));
-        m_pViewFront->hide();
-        m_pViewBack->setText(QStringLiteral("Slimline Cover"));
+        extend->setText(QStringLiteral("Extend image over spine?"));
+        viewFront->hide();
+        viewBack->setText(QStringLiteral("Slimline Cover"));
         break;
     case StandardDVD:
     case SlimlineDVD:
-        m_pDvd->show();
-        m_pCdFront->hide();
-        m_pCdBack->hide();
-        m_pViewFront->hide();
-        m_pViewBack->setText(QStringLiteral("DVD Cover"));
+        Control(IDC_DVD_PREVIEW)->show();
+        Control(IDC_CD_FRONT_PREVIEW)->hide();
+        Control(IDC_CD_BACK_PREVIEW)->hide();
+        viewFront->hide();
+        viewBack->setText(QStringLiteral("DVD Cover"));
         Button(IDC_TRACK_LISTING)->setText(QStringLiteral("Cover Text"));
-        m_pExtend->setText(QStringLiteral("Print Spine?"));
+        extend->setText(QStringLiteral("Print Spine?"));
         break;
     default:
         break;
     }
 }
 
-void CCoverMainDlg::SetUpButtons()
+void CCoverMainLayout::SetUpButtons()
 {
     for (const ButtonLook& look : kIconButtons) {
         CHoverButton* button = Button(look.nId);
@@ -142,8 +152,8 @@ void CCoverMainDlg::SetUpButtons()
         button->SetPressShift(1, true);
         button->UseParentBackground(true);
     }
-    for (CHoverButton* toggle : {m_pViewFront, m_pViewBack, m_pExtend})
-        toggle->UseParentBackground(true);
+    for (const int id : {IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE})
+        Button(id)->UseParentBackground(true);
     CHoverButton* web = Button(IDC_WEB_LINK);
     web->setText(QString::fromUtf8(kWebAddress));
     web->UseParentBackground(true);
@@ -154,11 +164,12 @@ void CCoverMainDlg::SetUpButtons()
     CHoverButton* help = Button(IDC_HELP_BUTTON);
     help->SetOpenMaximized(false);
     help->SetLink(HelpFilePath().c_str());
-    m_pVersion->SetTextColor(RGB(0, 0, 0));
-    m_pVersion->SetWindowText(kVersionNotice);
+    auto* version = qobject_cast<CTransparentStatic*>(Control(IDC_VERSION_NOTICE));
+    version->SetTextColor(RGB(0, 0, 0));
+    version->SetWindowText(kVersionNotice);
 }
 
-void CCoverMainDlg::SetUpFonts()
+void CCoverMainLayout::SetUpFonts()
 {
     CFont link;
     link.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 1, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
@@ -170,7 +181,7 @@ void CCoverMainDlg::SetUpFonts()
     buttons.CreatePointFont(75, "Verdana Bold");
     m_buttonFont = ToQFont(buttons.LogFont());
     Button(IDC_WEB_LINK)->setFont(m_linkFont);
-    m_pVersion->setFont(m_regularLinkFont);
+    Control(IDC_VERSION_NOTICE)->setFont(m_regularLinkFont);
     for (const int id : {IDC_PRINT, IDC_EXIT, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_CHOOSE_COLOR,
                          IDC_TRACK_LISTING, IDC_FONT, IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE,
                          IDC_HELP_BUTTON, IDC_START_OVER, IDC_SAVE, IDC_LOAD})

@@ -1,37 +1,45 @@
-// The "Print" command of the main window.
-#include "CoverMainDlg.h"
+#include "CoverPrintCommand.h"
 
 #include "CoverOutputs.h"
 #include "CoverPrint.h"
 #include "ModalHost.h"
 #include "OutputMessages.h"
+#include "PrinterAlignmentDlg.h"
 
 #include <QPrinter>
+#include <QWidget>
 
 // The print dialog opens on A4 for the kind of case, and the paper chosen there is honoured:
 // the cover is centred on any other paper, and a sheet it does not fit is refused with the
 // papers that would take it. The printer's alignment, as the user measured it, is applied.
 // Printing to a PDF file keeps vectors and the pictures' own data; a printer gets the page
 // as a bitmap.
-void CCoverMainDlg::OnPrint()
+void PrintCover(QWidget* pWindow, const CoverState& cover)
 {
-    const CoverType type = TheCover().covertype;
+    const CoverType type = cover.covertype;
     QPrinter printer(QPrinter::HighResolution);
     PrepareCoverPrinter(printer, type);
-    if (ModalHost().PrintDialog(printer, this) != IDOK)
+    if (ModalHost().PrintDialog(printer, pWindow) != IDOK)
         return;
     const CoverPlacement placement = PlaceCoverOnSheet(type, printer.pageLayout());
     if (HasPrintedLayout(type) && !placement.bFits) {
-        MessageBox(this, CoverDoesNotFitMessage(type, printer.pageLayout()), "Error",
+        MessageBox(pWindow, CoverDoesNotFitMessage(type, printer.pageLayout()), "Error",
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const SheetJob job{TheCover(), printer.pageLayout(), placement, StoredPrintCalibration(), logicalDpiY()};
+    const SheetJob job{cover, printer.pageLayout(), placement, StoredPrintCalibration(),
+                       pWindow->logicalDpiY()};
     const std::string reason = PrintCoverSheet(printer, job);
     // A job a printer could not start is abandoned without a word, as a failed print always
     // was; a PDF file that could not be written is reported.
     if (reason.empty() || printer.outputFormat() != QPrinter::PdfFormat)
         return;
     const UserMessage message = OutputWriteMessage(printer.outputFileName().toStdString(), reason);
-    MessageBox(this, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(pWindow, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void AlignPrinter(QWidget* pWindow)
+{
+    CPrinterAlignmentDlg alignment(pWindow);
+    alignment.DoModal();
 }

@@ -32,7 +32,7 @@ CScriptedModalHost::DialogAction LoadFile(const std::string& path, std::vector<c
 {
     return [path, seen](CDialog& dialog) {
         seen->push_back(&dialog);
-        dynamic_cast<CCoverMainDlg&>(dialog).pendingLoadPath = path;
+        dynamic_cast<CCoverMainDlg&>(dialog).SetPendingLoadPath(path);
         return IDOK;
     };
 }
@@ -80,7 +80,7 @@ TEST(StartUpLoop, LoadingRerunsTheSameMainWindowWithoutTheNewCoverDialog)
     host.AnswerDialog([&runs](CDialog& dialog) {
         runs.push_back(&dialog);
         // Each run reads the pending file while it initialises and then forgets it.
-        EXPECT_TRUE(dynamic_cast<CCoverMainDlg&>(dialog).pendingLoadPath.empty());
+        EXPECT_TRUE(dynamic_cast<CCoverMainDlg&>(dialog).PendingLoadPath().empty());
         return IDYES;
     });
     CCoverApp app;

@@ -228,7 +228,7 @@ protected:
         CTemporaryConfigFolder config;
         CScriptedModalHost host;
         CCoverMainDlg window;
-        window.pendingLoadPath = cover.toStdString();
+        window.SetPendingLoadPath(cover.toStdString());
         host.AnswerDialog([&](CDialog&) {
             ExpectUnchanged(name + QStringLiteral("-window"), Shot(window));
             if (TheCover().covertype == StandardCD) {

@@ -162,10 +162,10 @@ TEST_F(CoverFiles, LoadingRunsTheWindowAgainWithTheSavedCover)
     Open(StandardCD); // a different kind in between
     host.AnswerFileDialog(InFolder("dvd.slv"));
     window.ChooseCoverFile();
-    EXPECT_EQ(window.pendingLoadPath, InFolder("dvd.slv"));
+    EXPECT_EQ(window.PendingLoadPath(), InFolder("dvd.slv"));
     EXPECT_EQ(window.result(), IDOK);
     RunWindow();
-    EXPECT_TRUE(window.pendingLoadPath.empty());
+    EXPECT_TRUE(window.PendingLoadPath().empty());
     EXPECT_EQ(TheCover().covertype, StandardDVD);
     EXPECT_EQ(TheCover().bCoverTitle, "The Quiet Coast");
     EXPECT_EQ(TheCover().bBGColor, RGB(1, 2, 3));
@@ -182,7 +182,7 @@ TEST_F(CoverFiles, ALoadedBackPictureShowsClearImage)
     TheCover().bImagePath = picture;
     host.AnswerFileDialog(InFolder("with-picture.slv"));
     window.SaveCoverFile();
-    window.pendingLoadPath = InFolder("with-picture.slv");
+    window.SetPendingLoadPath(InFolder("with-picture.slv"));
     RunWindow();
     EXPECT_FALSE(TheCover().bImagePath.empty());
     EXPECT_EQ(ReadAll(TheCover().bImagePath), ReadAll(picture));
@@ -193,7 +193,7 @@ TEST_F(CoverFiles, ALoadedBackPictureShowsClearImage)
 TEST_F(CoverFiles, AFileThatIsNoCoverIsReportedAndTheResetCoverStays)
 {
     WriteAll(InFolder("notes.slv"), "just some text");
-    window.pendingLoadPath = InFolder("notes.slv");
+    window.SetPendingLoadPath(InFolder("notes.slv"));
     host.AnswerMessageBox(IDOK);
     RunWindow();
     ASSERT_EQ(host.Questions().size(), 1u);
@@ -204,7 +204,7 @@ TEST_F(CoverFiles, AFileThatIsNoCoverIsReportedAndTheResetCoverStays)
     EXPECT_EQ(host.Questions()[0].nType, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(TheCover().covertype, StandardCD);
     EXPECT_FALSE(TheCover().coverChanged);
-    EXPECT_TRUE(window.pendingLoadPath.empty());
+    EXPECT_TRUE(window.PendingLoadPath().empty());
 }
 
 TEST_F(CoverFiles, ConfirmingANameThatDoesNotExistLoadsNothingAndKeepsTheChangedMark)
@@ -213,7 +213,7 @@ TEST_F(CoverFiles, ConfirmingANameThatDoesNotExistLoadsNothingAndKeepsTheChanged
     host.AnswerMessageBox(IDNO); // do not save the changes first
     host.AnswerFileDialog(InFolder("missing"));
     window.ChooseCoverFile();
-    EXPECT_TRUE(window.pendingLoadPath.empty());
+    EXPECT_TRUE(window.PendingLoadPath().empty());
     EXPECT_TRUE(TheCover().coverChanged); // the changes were not saved and are still there
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(host.Questions().size(), 1u);
@@ -239,7 +239,7 @@ TEST_F(CoverFiles, AFailedLoadKeepsTheCoverItsViewAndItsChangedMark)
         EXPECT_EQ(host.Questions()[1].caption, "Invalid File");
         host.ClearQuestions();
         EXPECT_TRUE(window.isVisible()) << name;
-        EXPECT_TRUE(window.pendingLoadPath.empty());
+        EXPECT_TRUE(window.PendingLoadPath().empty());
         EXPECT_EQ(TheCover().fCoverText, "work in progress");
         EXPECT_TRUE(TheCover().coverChanged);
         EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
@@ -283,7 +283,7 @@ TEST_F(CoverFiles, PicturesOfALoadedCoverGoToAFolderOfThisRunningProgramOnly)
     TheCover().bImagePath = picture;
     host.AnswerFileDialog(InFolder("with-picture.slv"));
     window.SaveCoverFile();
-    window.pendingLoadPath = InFolder("with-picture.slv");
+    window.SetPendingLoadPath(InFolder("with-picture.slv"));
     RunWindow();
     EXPECT_EQ(QString::fromStdString(TheCover().bImagePath), extracted + QStringLiteral("/tmpback.png"));
 }
@@ -315,7 +315,7 @@ TEST_F(CoverFiles, ACellOfAWindowsMadeListingEditedUnchangedLeavesTheTextAsItWas
     WriteAll(InFolder("windows.slv"),
              QByteArray::fromStdString("[BEGIN][covertype]=1[ENDcovertype][bCoverText]=" + listing +
                                        "[ENDbCoverText][END]"));
-    window.pendingLoadPath = InFolder("windows.slv");
+    window.SetPendingLoadPath(InFolder("windows.slv"));
     RunWindow();
     const std::string loaded = TheCover().bCoverText;
     EXPECT_EQ(DecodeTrackListingCells(loaded)[4], "Na\xC3\xAFve");
@@ -379,7 +379,7 @@ TEST_F(DroppedFiles, ACoverDroppedAnywhereLoadsAfterTheSavePromptAndIsRecentFrom
     EXPECT_TRUE(Drop(folder.filePath(QStringLiteral("kept.slv")), QPoint(5, 5)));
     ASSERT_EQ(host.Questions().size(), 1u);
     EXPECT_EQ(host.Questions()[0].caption, "Save");
-    EXPECT_EQ(window.pendingLoadPath, InFolder("kept.slv"));
+    EXPECT_EQ(window.PendingLoadPath(), InFolder("kept.slv"));
     RunWindow();
     EXPECT_EQ(TheCover().bCoverText, "the cover to keep");
     EXPECT_EQ(window.RecentCovers(), std::vector<std::string>{InFolder("kept.slv")});

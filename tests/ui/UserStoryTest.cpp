@@ -152,7 +152,7 @@ TEST_P(UserStory, DesignSaveStartOverLoadPrintAndExport)
         main.ChooseCoverFile();
         return main.result();
     });
-    ASSERT_EQ(window.pendingLoadPath, Path("mine.slv"));
+    ASSERT_EQ(window.PendingLoadPath(), Path("mine.slv"));
     RunWindow([&](CCoverMainDlg& main) {
         ExpectSameSavedFields(designed, TheCover());
         host.AnswerPrintDialog([&](QPrinter& printer) {

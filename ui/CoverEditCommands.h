@@ -1,0 +1,39 @@
+// The commands that change the cover: background picture and colour, texts, font and the
+// extend-over-spines switch. Each works on the side in view, stores its result in the cover
+// and has the preview of that side redrawn; the preview reads the cover when it paints.
+#pragma once
+
+#include "CoverState.h"
+
+#include <string>
+
+class CCoverView;
+class QWidget;
+
+class CCoverEditCommands
+{
+public:
+    // pWindow is the window the dialogs and messages belong to.
+    CCoverEditCommands(QWidget* pWindow, CoverState& cover, CCoverView& view);
+
+    void ChooseImage();
+    // Makes a chosen file the background picture of the side in view. A file that is there
+    // but holds no picture the renderers can draw is refused with a message, and nothing
+    // changes.
+    void UsePictureFile(const std::string& strPath);
+    void ClearImage();
+    void ChooseColor();
+    // The track listing, or a DVD's texts.
+    void EditTexts();
+    void ChooseFont();
+    // The switch has toggled itself before this runs.
+    void ExtendImage();
+
+private:
+    void EditDvdTexts();
+    void EditTrackListing();
+
+    QWidget* m_pWindow;
+    CoverState& m_cover;
+    CCoverView& m_view;
+};

@@ -1,0 +1,58 @@
+// Saving and loading cover files from the main window: the file dialogs, the program's own
+// questions and messages, the recent covers, and what the window shows after a load. A
+// cover chosen to be opened ends the window, which runs again and loads it while it opens.
+#pragma once
+
+#include "CoverState.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CoverLoadResult;
+class CCoverView;
+class CDialog;
+
+// The folder the pictures of a loaded cover are written to (as "tmpfront" and "tmpback"
+// with the saved pictures' extensions): private to this running program and removed when
+// it ends. Empty when no such folder could be made.
+std::string ExtractedPictureFolder();
+
+// The type of cover files, as the desktop knows them.
+extern const char* const kCoverMimeType; // "application/x-sleevora-cover"
+
+class CCoverFileCommands
+{
+public:
+    // The window the dialogs and messages belong to, which a chosen cover ends.
+    CCoverFileCommands(CDialog& window, CoverState& cover, CCoverView& view);
+
+    // Saves under a name the user gives.
+    void SaveCoverFile();
+    // Chooses a file to load, after the save prompt.
+    void ChooseCoverFile();
+    // The save prompt before the cover is discarded; true when that may happen.
+    bool ConfirmSaveChanges();
+    // Opens a cover as Load does, after the save prompt: from the recent covers, or dropped.
+    void OpenCoverAskingFirst(const std::string& strPath);
+    // The covers saved and opened last, newest first, at most eight, all still there.
+    std::vector<std::string> RecentCovers() const;
+
+    // The cover file to open on the next run of the window; emptied once it has been read.
+    const std::string& PendingLoadPath() const { return m_strPendingLoadPath; }
+    void SetPendingLoadPath(const std::string& strPath);
+    // Reads the waiting cover file into the freshly reset cover, while the window opens.
+    void LoadPendingCover();
+
+private:
+    void OpenChosenCover(const std::string& strPath);
+    void ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath);
+    void ShowLoadedCover(const CoverLoadResult& result);
+
+    CDialog& m_window;
+    CoverState& m_cover;
+    CCoverView& m_view;
+    std::string m_strPendingLoadPath;
+    // The bytes of the cover file waiting to be loaded, read and checked when it was chosen.
+    std::optional<std::string> m_pendingLoadBytes;
+};

@@ -1,0 +1,138 @@
+// The main window's handlers, each forwarding to the unit that does the work, and the drops
+// it takes.
+#include "CoverMainDlg.h"
+
+#include "CoverDrops.h"
+#include "CoverEditCommands.h"
+#include "CoverPrintCommand.h"
+#include "CoverView.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+
+void CCoverMainDlg::SaveCoverFile()
+{
+    m_pFiles->SaveCoverFile();
+}
+
+void CCoverMainDlg::ChooseCoverFile()
+{
+    m_pFiles->ChooseCoverFile();
+}
+
+bool CCoverMainDlg::ConfirmSaveChanges()
+{
+    return m_pFiles->ConfirmSaveChanges();
+}
+
+void CCoverMainDlg::OpenCoverAskingFirst(const std::string& strPath)
+{
+    m_pFiles->OpenCoverAskingFirst(strPath);
+}
+
+std::vector<std::string> CCoverMainDlg::RecentCovers() const
+{
+    return m_pFiles->RecentCovers();
+}
+
+const std::string& CCoverMainDlg::PendingLoadPath() const
+{
+    return m_pFiles->PendingLoadPath();
+}
+
+void CCoverMainDlg::SetPendingLoadPath(const std::string& strPath)
+{
+    m_pFiles->SetPendingLoadPath(strPath);
+}
+
+void CCoverMainDlg::OnPrint()
+{
+    PrintCover(this, TheCover());
+}
+
+void CCoverMainDlg::OnPrinterAlignment()
+{
+    AlignPrinter(this);
+}
+
+void CCoverMainDlg::OnChooseImage()
+{
+    m_pEdits->ChooseImage();
+}
+
+void CCoverMainDlg::UsePictureFile(const std::string& strPath)
+{
+    m_pEdits->UsePictureFile(strPath);
+}
+
+void CCoverMainDlg::OnClearImage()
+{
+    m_pEdits->ClearImage();
+}
+
+void CCoverMainDlg::OnChooseColor()
+{
+    m_pEdits->ChooseColor();
+}
+
+void CCoverMainDlg::OnEditTexts()
+{
+    m_pEdits->EditTexts();
+}
+
+void CCoverMainDlg::OnChooseFont()
+{
+    m_pEdits->ChooseFont();
+}
+
+void CCoverMainDlg::OnExtendImage()
+{
+    m_pEdits->ExtendImage();
+}
+
+CoverSide CCoverMainDlg::CurrentSide() const
+{
+    return m_pView->CurrentSide();
+}
+
+void CCoverMainDlg::OnViewFront()
+{
+    m_pView->OnViewFront();
+}
+
+void CCoverMainDlg::OnViewBack()
+{
+    m_pView->OnViewBack();
+}
+
+void CCoverMainDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    std::string path;
+    if (m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path) !=
+        CCoverDrops::DroppedFile::None)
+        event->acceptProposedAction();
+}
+
+// A picture may be dragged in over the window and only then onto the preview.
+void CCoverMainDlg::dragMoveEvent(QDragMoveEvent* event)
+{
+    std::string path;
+    if (m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path) !=
+        CCoverDrops::DroppedFile::None)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CCoverMainDlg::dropEvent(QDropEvent* event)
+{
+    std::string path;
+    const CCoverDrops::DroppedFile kind =
+        m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path);
+    if (kind == CCoverDrops::DroppedFile::None) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_pDrops->Take(kind, path);
+}

@@ -1,0 +1,12 @@
+// The main window's printing: the Print command and the printer's alignment.
+#pragma once
+
+#include "CoverState.h"
+
+class QWidget;
+
+// Prints the cover on one sheet at real size, through the print dialog; pWindow is the
+// window the dialog and messages belong to, and its screen the one the font heights are in.
+void PrintCover(QWidget* pWindow, const CoverState& cover);
+// The printer's alignment, measured on a test sheet.
+void AlignPrinter(QWidget* pWindow);
