@@ -110,6 +110,30 @@ TEST_F(ExportTool, BadRequestsSayWhyInOneLineAndWriteNothing)
     EXPECT_TRUE(OwnLines(Export({Out("notes.slv"), Out("a.pdf")}).err)
                     .first()
                     .contains(QStringLiteral("not a Sleevora cover")));
+    EXPECT_TRUE(OwnLines(Export({Out("missing.slv"), Out("a.pdf")}).err)
+                    .first()
+                    .contains(QStringLiteral("does not exist")));
+    EXPECT_TRUE(
+        OwnLines(Export({folder.path(), Out("a.pdf")}).err).first().contains(QStringLiteral("a folder")));
+}
+
+// A number that is not one, or is out of range, is refused, never read as something else.
+TEST_F(ExportTool, OptionValuesAreReadStrictly)
+{
+    const QString cover = Sample("standard-cd.slv");
+    for (const QStringList& option : {QStringList{QStringLiteral("--bleed"), QStringLiteral("nan")},
+                                      {QStringLiteral("--bleed"), QString()},
+                                      {QStringLiteral("--bleed"), QStringLiteral("0x3")},
+                                      {QStringLiteral("--bleed"), QStringLiteral("inf")},
+                                      {QStringLiteral("--dpi"), QStringLiteral("4294967596")},
+                                      {QStringLiteral("--dpi"), QStringLiteral("0x12c")},
+                                      {QStringLiteral("--paper"), QStringLiteral("a5")},
+                                      {QStringLiteral("--bleed")}}) {
+        const ExportRun run = Export(QStringList{cover, Out("a.pdf")} + option);
+        EXPECT_EQ(run.exitCode, 2) << option.join(' ').toStdString();
+        EXPECT_EQ(OwnLines(run.err).size(), 1) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Out("a.pdf")));
+    }
 }
 
 TEST_F(ExportTool, HelpExplainsTheCommand)
@@ -177,7 +201,7 @@ TEST_F(ExportTool, PaperOtherThanA4CentresTheSheet)
 {
     const ExportRun run =
         Export({Sample("standard-dvd.slv"), Out("letter.png"), QStringLiteral("--dpi"), QStringLiteral("100"),
-                QStringLiteral("--paper"), QStringLiteral("letter")});
+                QStringLiteral("--paper"), QStringLiteral("Letter")}); // a paper's name in any case
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage sheet(Out("letter.png"));
     ASSERT_EQ(sheet.size(), QSize(1100, 850)); // Letter across at 100 dpi

@@ -127,3 +127,19 @@ TEST_F(PrintCommand, PrinterAlignmentStoresItsNumbersOnOkOnlyAndPrintsItsTestShe
     EXPECT_DOUBLE_EQ(CPrinterAlignment().OffsetXMm(), 1.5);
     EXPECT_DOUBLE_EQ(CPrinterAlignment().ScaleY(), 0.995);
 }
+
+TEST_F(PrintCommand, APdfThatCannotBeWrittenIsReportedAndLeavesNothing)
+{
+    Open(StandardCD);
+    const QString path = folder.filePath(QStringLiteral("no-such-folder/cover.pdf"));
+    host.AnswerPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    });
+    host.AnswerMessageBox(IDOK);
+    window.OnPrint();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions().front().caption, "Error");
+    EXPECT_NE(host.Questions().front().text.find("could not be written"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(path));
+}
