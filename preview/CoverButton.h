@@ -61,3 +61,11 @@ protected:
 private:
     PreviewSource m_source;
 };
+
+// A preview that is itself the renderer it draws with.
+template <class TRenderer> class CRendererButton : public CCoverButton, public TRenderer
+{
+public:
+    using CCoverButton::CCoverButton;
+    CCoverRenderer& Renderer() override { return *this; }
+};

@@ -2,7 +2,7 @@
 
 #include "CoverRenderers.h"
 
-CMyFlatButton::CMyFlatButton(QWidget* pParent, CoverSide side) : CCoverButton(pParent), m_side(side)
+CMyFlatButton::CMyFlatButton(QWidget* pParent, CoverSide side) : CRendererButton(pParent), m_side(side)
 {
 }
 

@@ -5,14 +5,11 @@
 #include "CdCoverRenderer.h"
 #include "CoverButton.h"
 
-class CMyFlatButton : public CCoverButton, public CCdCoverRenderer
+class CMyFlatButton : public CRendererButton<CCdCoverRenderer>
 {
-    Q_OBJECT
-
 public:
     explicit CMyFlatButton(QWidget* pParent = nullptr, CoverSide side = CoverSide::Back);
 
-    CCoverRenderer& Renderer() override { return *this; }
     // The preview of the other side: while this one paints, the other's picture is decoded
     // on the worker, so that switching views shows it at once.
     void SetOtherSide(CMyFlatButton* pOther) { m_pOtherSide = pOther; }

@@ -28,13 +28,12 @@ void CCdCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
 }
 
-// The title and listing between the spines, inset by the margins.
-void CCdCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
+CRect CCdCoverRenderer::TextArea(int nLogPixelsY) const
 {
     const int S = m_nSpineWidth;
     const int mx = static_cast<int>(nLogPixelsY * m_dTextMarginX);
     const int my = static_cast<int>(nLogPixelsY * m_dTextMarginY);
-    DrawTrackListing(dc, m_strTitle, m_strText, CRect(S + mx, my, m_nWidth - S - 5, m_nHeight));
+    return CRect(S + mx, my, m_nWidth - S - 5, m_nHeight);
 }
 
 void CCdCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)

@@ -2,24 +2,18 @@
 // or the front booklet (spine width 0).
 #pragma once
 
-#include "CoverRenderer.h"
+#include "ListingCoverRenderer.h"
 
-#include <string>
-
-class CCdCoverRenderer : public CCoverRenderer
+class CCdCoverRenderer : public CListingCoverRenderer
 {
 public:
     void DrawGuides(CDC* pDC, CRect rect, UINT nState) override;
     // Over the spines too, or between them.
     CRect PictureArea() const override;
 
-    double m_dTextMarginX = 0.1;
-    double m_dTextMarginY = 0.1;
-    std::string m_strText;
-    std::string m_strTitle;
-    bool m_bExtendImage = true;
-
 protected:
+    // Along both spines.
     void DrawSpineTexts(CDC& dc, int nLogPixelsY) override;
-    void DrawTexts(CDC& dc, int nLogPixelsY) override;
+    // Between the spines, inset by the margins.
+    CRect TextArea(int nLogPixelsY) const override;
 };

@@ -2,6 +2,13 @@
 
 #include "CoverDrawing.h"
 
+// A slimline insert's text starts further in than a CD's.
+CSlimlineCoverRenderer::CSlimlineCoverRenderer()
+{
+    m_dTextMarginX = 0.84;
+    m_dTextMarginY = 0.25;
+}
+
 CRect CSlimlineCoverRenderer::PictureArea() const
 {
     const int left = m_bExtendImage ? 0 : m_nFlapWidth + m_nSpineWidth;
@@ -20,14 +27,11 @@ void CSlimlineCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
 }
 
-// The title and listing on the cover panel: the left inset already clears the flap and
-// the spine.
-void CSlimlineCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
+CRect CSlimlineCoverRenderer::TextArea(int nLogPixelsY) const
 {
     const int T = nLogPixelsY;
-    const CRect text(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), m_nWidth - 5,
-                     m_nHeight);
-    DrawTrackListing(dc, m_strTitle, m_strText, text);
+    return CRect(static_cast<int>(T * m_dTextMarginX), static_cast<int>(T * m_dTextMarginY), m_nWidth - 5,
+                 m_nHeight);
 }
 
 void CSlimlineCoverRenderer::DrawGuides(CDC* pDC, CRect rect, UINT)

@@ -2,13 +2,13 @@
 // flap, the spine and the cover panel, with two corner notches cut from the left edge.
 #pragma once
 
-#include "CoverRenderer.h"
+#include "ListingCoverRenderer.h"
 
-#include <string>
-
-class CSlimlineCoverRenderer : public CCoverRenderer
+class CSlimlineCoverRenderer : public CListingCoverRenderer
 {
 public:
+    CSlimlineCoverRenderer();
+
     void DrawGuides(CDC* pDC, CRect rect, UINT nState) override;
     // Over the flap and spine too, or over the cover panel only.
     CRect PictureArea() const override;
@@ -16,15 +16,12 @@ public:
     int m_nFlapWidth = 0;
     int m_nNotchWidth = 0;
     int m_nNotchHeight = 0;
-    double m_dTextMarginX = 0.84;
-    double m_dTextMarginY = 0.25;
-    std::string m_strText;
-    std::string m_strTitle;
-    bool m_bExtendImage = true;
 
 protected:
+    // Along the spine, clipped to it.
     void DrawSpineTexts(CDC& dc, int nLogPixelsY) override;
-    void DrawTexts(CDC& dc, int nLogPixelsY) override;
+    // On the cover panel: the left margin already clears the flap and the spine.
+    CRect TextArea(int nLogPixelsY) const override;
 
 private:
     void DrawNotches(CDC* pDC, const CRect& rect);

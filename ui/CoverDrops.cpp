@@ -6,6 +6,7 @@
 #include "CoverPicture.h"
 #include "CoverView.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -24,10 +25,33 @@ std::string DroppedLocalFile(const QMimeData* pData)
 
 } // namespace
 
-CCoverDrops::CCoverDrops(const CoverState& cover, CCoverView& view, CCoverFileCommands& files,
-                         CCoverEditCommands& edits)
+CCoverDrops::CCoverDrops(QWidget* pWindow, const CoverState& cover, CCoverView& view,
+                         CCoverFileCommands& files, CCoverEditCommands& edits)
     : m_cover(cover), m_view(view), m_files(files), m_edits(edits)
 {
+    pWindow->setAcceptDrops(true);
+    pWindow->installEventFilter(this);
+}
+
+// A drag is taken while it carries a file the window takes where it is: a picture may be
+// dragged in over the window and only then onto the preview. A drop is taken before it is
+// opened, which may end the window.
+bool CCoverDrops::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    const QEvent::Type type = pEvent->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(pWatched, pEvent);
+    auto* drop = static_cast<QDropEvent*>(pEvent);
+    std::string path;
+    const DroppedFile kind = KindOfDrop(drop->mimeData(), drop->position().toPoint(), &path);
+    if (kind == DroppedFile::None) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        Take(kind, path);
+    return true;
 }
 
 // A cover file may be dropped anywhere on the window; a picture only on the preview.

@@ -1,10 +1,11 @@
 // Files dropped on the main window: a cover anywhere on it opens as Load opens one (after the
 // save prompt), a picture on the preview becomes the background of the side in view.
-// Anything else is not taken.
+// Anything else is not taken. It watches the window's drag and drop events.
 #pragma once
 
 #include "CoverState.h"
 
+#include <QObject>
 #include <QPoint>
 #include <string>
 #include <utility>
@@ -13,13 +14,19 @@ class CCoverEditCommands;
 class CCoverFileCommands;
 class CCoverView;
 class QMimeData;
+class QWidget;
 
-class CCoverDrops
+class CCoverDrops : public QObject
 {
 public:
-    CCoverDrops(const CoverState& cover, CCoverView& view, CCoverFileCommands& files,
+    // Takes the drops on pWindow, which accepts drops from now on, for as long as this lives.
+    CCoverDrops(QWidget* pWindow, const CoverState& cover, CCoverView& view, CCoverFileCommands& files,
                 CCoverEditCommands& edits);
 
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
     enum class DroppedFile
     {
         None,
@@ -31,7 +38,6 @@ public:
     // Opens or uses a dropped file of that kind.
     void Take(DroppedFile kind, const std::string& strPath);
 
-private:
     const CoverState& m_cover;
     CCoverView& m_view;
     CCoverFileCommands& m_files;

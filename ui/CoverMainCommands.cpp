@@ -1,14 +1,9 @@
-// The main window's handlers, each forwarding to the unit that does the work, and the drops
-// it takes.
+// The main window's handlers, each forwarding to the unit that does the work.
 #include "CoverMainDlg.h"
 
-#include "CoverDrops.h"
 #include "CoverEditCommands.h"
 #include "CoverPrintCommand.h"
 #include "CoverView.h"
-
-#include <QDragEnterEvent>
-#include <QDropEvent>
 
 void CCoverMainDlg::SaveCoverFile()
 {
@@ -103,36 +98,4 @@ void CCoverMainDlg::OnViewFront()
 void CCoverMainDlg::OnViewBack()
 {
     m_pView->OnViewBack();
-}
-
-void CCoverMainDlg::dragEnterEvent(QDragEnterEvent* event)
-{
-    std::string path;
-    if (m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path) !=
-        CCoverDrops::DroppedFile::None)
-        event->acceptProposedAction();
-}
-
-// A picture may be dragged in over the window and only then onto the preview.
-void CCoverMainDlg::dragMoveEvent(QDragMoveEvent* event)
-{
-    std::string path;
-    if (m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path) !=
-        CCoverDrops::DroppedFile::None)
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void CCoverMainDlg::dropEvent(QDropEvent* event)
-{
-    std::string path;
-    const CCoverDrops::DroppedFile kind =
-        m_pDrops->KindOfDrop(event->mimeData(), event->position().toPoint(), &path);
-    if (kind == CCoverDrops::DroppedFile::None) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    m_pDrops->Take(kind, path);
 }

@@ -8,15 +8,14 @@
 #include "CoverPrintCommand.h"
 #include "CoverSettings.h"
 #include "CoverView.h"
-#include "DVDCoverButton.h"
 #include "DialogTemplates.h"
 #include "FlatButton.h"
 #include "Help.h"
 #include "HoverButton.h"
+#include "InsertButtons.h"
 #include "ModalHost.h"
 #include "PreviewPictures.h"
 #include "ResourceImages.h"
-#include "SlimlineCoverButton.h"
 #include "TransparentStatic.h"
 #include "resource.h"
 
@@ -62,16 +61,11 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     CreateFromTemplate(MainWindowTemplate());
     m_pLayout = std::make_unique<CCoverMainLayout>(*this);
-    m_pView = std::make_unique<CCoverView>(
-        CoverViewControls{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline, Button(IDC_VIEW_FRONT),
-                          Button(IDC_VIEW_BACK), Button(IDC_CHOOSE_IMAGE), Button(IDC_CLEAR_IMAGE),
-                          Button(IDC_EXTEND_IMAGE)},
-        TheCover());
+    m_pView = std::make_unique<CCoverView>(*this, TheCover());
     m_pEdits = std::make_unique<CCoverEditCommands>(this, TheCover(), *m_pView);
     m_pFiles = std::make_unique<CCoverFileCommands>(*this, TheCover(), *m_pView);
-    m_pDrops = std::make_unique<CCoverDrops>(TheCover(), *m_pView, *m_pFiles, *m_pEdits);
+    m_pDrops = std::make_unique<CCoverDrops>(this, TheCover(), *m_pView, *m_pFiles, *m_pEdits);
     ConnectCommands();
-    setAcceptDrops(true);
     ShowCoverInPreviews();
 }
 
@@ -79,20 +73,21 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
 // paint no more once the window is going, follow with the window's other children.
 CCoverMainDlg::~CCoverMainDlg() = default;
 
+// Each command button runs its handler when clicked.
 void CCoverMainDlg::ConnectCommands()
 {
-    connect(Button(IDC_VIEW_FRONT), &QAbstractButton::clicked, this, [this] { OnViewFront(); });
-    connect(Button(IDC_VIEW_BACK), &QAbstractButton::clicked, this, [this] { OnViewBack(); });
-    connect(Button(IDC_START_OVER), &QAbstractButton::clicked, this, [this] { OnStartOver(); });
-    connect(Button(IDC_SAVE), &QAbstractButton::clicked, this, [this] { SaveCoverFile(); });
-    connect(Button(IDC_LOAD), &QAbstractButton::clicked, this, [this] { ChooseCoverFile(); });
-    connect(Button(IDC_PRINT), &QAbstractButton::clicked, this, [this] { OnPrint(); });
-    connect(Button(IDC_CHOOSE_IMAGE), &QAbstractButton::clicked, this, [this] { OnChooseImage(); });
-    connect(Button(IDC_CLEAR_IMAGE), &QAbstractButton::clicked, this, [this] { OnClearImage(); });
-    connect(Button(IDC_CHOOSE_COLOR), &QAbstractButton::clicked, this, [this] { OnChooseColor(); });
-    connect(Button(IDC_TRACK_LISTING), &QAbstractButton::clicked, this, [this] { OnEditTexts(); });
-    connect(Button(IDC_FONT), &QAbstractButton::clicked, this, [this] { OnChooseFont(); });
-    connect(Button(IDC_EXTEND_IMAGE), &QAbstractButton::clicked, this, [this] { OnExtendImage(); });
+    using Handler = void (CCoverMainDlg::*)();
+    const std::pair<int, Handler> commands[] = {
+        {IDC_VIEW_FRONT, &CCoverMainDlg::OnViewFront},     {IDC_VIEW_BACK, &CCoverMainDlg::OnViewBack},
+        {IDC_START_OVER, &CCoverMainDlg::OnStartOver},     {IDC_SAVE, &CCoverMainDlg::SaveCoverFile},
+        {IDC_LOAD, &CCoverMainDlg::ChooseCoverFile},       {IDC_PRINT, &CCoverMainDlg::OnPrint},
+        {IDC_CHOOSE_IMAGE, &CCoverMainDlg::OnChooseImage}, {IDC_CLEAR_IMAGE, &CCoverMainDlg::OnClearImage},
+        {IDC_CHOOSE_COLOR, &CCoverMainDlg::OnChooseColor}, {IDC_TRACK_LISTING, &CCoverMainDlg::OnEditTexts},
+        {IDC_FONT, &CCoverMainDlg::OnChooseFont},          {IDC_EXTEND_IMAGE, &CCoverMainDlg::OnExtendImage},
+    };
+    for (const auto& [id, handler] : commands)
+        connect(Button(id), &QAbstractButton::clicked, this,
+                [this, handler = handler] { (this->*handler)(); });
 }
 
 // Each preview reads the cover of the moment whenever it paints; a standard CD's two sides

@@ -10,6 +10,7 @@
 #include "CoverFileCommands.h"
 #include "CoverState.h"
 #include "Dialog.h"
+#include "InsertButtons.h"
 
 #include <memory>
 #include <string>
@@ -17,8 +18,6 @@
 
 class CHoverButton;
 class CMyFlatButton;
-class CDVDCoverButton;
-class CSlimlineCoverButton;
 class CPreviewPictures;
 class CCoverView;
 class CCoverEditCommands;
@@ -79,9 +78,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void ConnectCommands();

@@ -1,19 +1,26 @@
 #include "CoverView.h"
 
-#include "DVDCoverButton.h"
-#include "FlatButton.h"
+#include "Dialog.h"
 #include "HoverButton.h"
-#include "SlimlineCoverButton.h"
 #include "resource.h"
 
-CCoverView::CCoverView(const CoverViewControls& controls, const CoverState& cover)
-    : m_controls(controls), m_cover(cover)
+CCoverView::CCoverView(CDialog& window, const CoverState& cover) : m_window(window), m_cover(cover)
 {
+}
+
+QWidget* CCoverView::Control(int nId) const
+{
+    return m_window.GetDlgItem(nId);
+}
+
+CHoverButton* CCoverView::Button(int nId) const
+{
+    return qobject_cast<CHoverButton*>(m_window.GetDlgItem(nId));
 }
 
 CoverSide CCoverView::CurrentSide() const
 {
-    return m_controls.pViewFront->GetCheckState() ? CoverSide::Front : CoverSide::Back;
+    return Button(IDC_VIEW_FRONT)->GetCheckState() ? CoverSide::Front : CoverSide::Back;
 }
 
 QWidget* CCoverView::VisiblePreview() const
@@ -21,13 +28,13 @@ QWidget* CCoverView::VisiblePreview() const
     switch (m_cover.covertype) {
     case StandardCD:
         if (CurrentSide() == CoverSide::Front)
-            return m_controls.pCdFront;
-        return m_controls.pCdBack;
+            return Control(IDC_CD_FRONT_PREVIEW);
+        return Control(IDC_CD_BACK_PREVIEW);
     case StandardDVD:
     case SlimlineDVD:
-        return m_controls.pDvd;
+        return Control(IDC_DVD_PREVIEW);
     case SlimlineCD:
-        return m_controls.pSlimline;
+        return Control(IDC_SLIMLINE_PREVIEW);
     default:
         return nullptr;
     }
@@ -41,77 +48,78 @@ void CCoverView::RedrawPreview()
 
 void CCoverView::InvalidatePreviews()
 {
-    for (QWidget* preview : std::initializer_list<QWidget*>{m_controls.pCdFront, m_controls.pCdBack,
-                                                            m_controls.pDvd, m_controls.pSlimline})
-        preview->update();
+    for (const int id : {IDC_CD_FRONT_PREVIEW, IDC_CD_BACK_PREVIEW, IDC_DVD_PREVIEW, IDC_SLIMLINE_PREVIEW})
+        Control(id)->update();
 }
 
 void CCoverView::ShowPreviewOf(CoverType type)
 {
     if (type == CustomSize)
         return;
-    m_controls.pCdBack->setVisible(type == StandardCD);
-    m_controls.pCdFront->setVisible(false);
-    m_controls.pDvd->setVisible(type == StandardDVD || type == SlimlineDVD);
-    m_controls.pSlimline->setVisible(type == SlimlineCD);
+    Control(IDC_CD_BACK_PREVIEW)->setVisible(type == StandardCD);
+    Control(IDC_CD_FRONT_PREVIEW)->setVisible(false);
+    Control(IDC_DVD_PREVIEW)->setVisible(type == StandardDVD || type == SlimlineDVD);
+    Control(IDC_SLIMLINE_PREVIEW)->setVisible(type == SlimlineCD);
 }
 
 void CCoverView::OnViewFront()
 {
-    if (!m_controls.pViewFront->GetCheckState()) {
-        m_controls.pViewFront->SetCheckState(true, true);
-        return;
-    }
-    ShowImageButtonFor(m_cover.fImagePath);
-    m_controls.pCdFront->show();
-    m_controls.pCdBack->hide();
-    m_controls.pViewBack->SetCheckState(false, true);
-    m_controls.pExtend->hide();
-    m_controls.pCdFront->update();
+    ShowSide(CoverSide::Front);
 }
 
 void CCoverView::OnViewBack()
 {
-    if (!m_controls.pViewBack->GetCheckState()) {
-        m_controls.pViewBack->SetCheckState(true, true);
+    ShowSide(CoverSide::Back);
+}
+
+// The side's preview and picture button show, the other view button is released, and the
+// extend switch shows with the back only.
+void CCoverView::ShowSide(CoverSide side)
+{
+    const bool front = side == CoverSide::Front;
+    CHoverButton* pressed = Button(front ? IDC_VIEW_FRONT : IDC_VIEW_BACK);
+    if (!pressed->GetCheckState()) {
+        pressed->SetCheckState(true, true);
         return;
     }
-    ShowImageButtonFor(m_cover.bImagePath);
-    m_controls.pCdFront->hide();
-    m_controls.pCdBack->show();
-    m_controls.pViewFront->SetCheckState(false, true);
-    m_controls.pExtend->show();
+    ShowImageButtonFor(front ? m_cover.fImagePath : m_cover.bImagePath);
+    Control(IDC_CD_FRONT_PREVIEW)->setVisible(front);
+    Control(IDC_CD_BACK_PREVIEW)->setVisible(!front);
+    Button(front ? IDC_VIEW_BACK : IDC_VIEW_FRONT)->SetCheckState(false, true);
+    Button(IDC_EXTEND_IMAGE)->setVisible(!front);
+    if (front)
+        Control(IDC_CD_FRONT_PREVIEW)->update();
 }
 
 void CCoverView::ShowImageButtonFor(const std::string& strImagePath)
 {
     const bool hasPicture = !strImagePath.empty();
-    m_controls.pClearImage->setVisible(hasPicture);
-    m_controls.pChooseImage->setVisible(!hasPicture);
+    Button(IDC_CLEAR_IMAGE)->setVisible(hasPicture);
+    Button(IDC_CHOOSE_IMAGE)->setVisible(!hasPicture);
 }
 
 void CCoverView::ShowExtendBox()
 {
-    m_controls.pExtend->show();
-    m_controls.pExtend->AssignIcon(IDI_CHECKED);
-    m_controls.pExtend->SetCheckState(true, true);
-    m_controls.pChooseImage->show();
-    m_controls.pClearImage->hide();
+    Button(IDC_EXTEND_IMAGE)->show();
+    Button(IDC_EXTEND_IMAGE)->AssignIcon(IDI_CHECKED);
+    Button(IDC_EXTEND_IMAGE)->SetCheckState(true, true);
+    Button(IDC_CHOOSE_IMAGE)->show();
+    Button(IDC_CLEAR_IMAGE)->hide();
 }
 
 void CCoverView::ShowExtendChoice(bool bFront, bool bBack)
 {
-    m_controls.pExtend->SetCheckState(bFront, true);
-    m_controls.pExtend->SetCheckState(bBack, true);
+    Button(IDC_EXTEND_IMAGE)->SetCheckState(bFront, true);
+    Button(IDC_EXTEND_IMAGE)->SetCheckState(bBack, true);
     ShowExtendTick();
 }
 
 bool CCoverView::IsExtendTicked() const
 {
-    return m_controls.pExtend->GetCheckState() != 0;
+    return Button(IDC_EXTEND_IMAGE)->GetCheckState() != 0;
 }
 
 void CCoverView::ShowExtendTick()
 {
-    m_controls.pExtend->AssignIcon(IsExtendTicked() ? IDI_CHECKED : IDI_UNCHECKED);
+    Button(IDC_EXTEND_IMAGE)->AssignIcon(IsExtendTicked() ? IDI_CHECKED : IDI_UNCHECKED);
 }

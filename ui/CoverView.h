@@ -7,30 +7,15 @@
 
 #include <string>
 
+class CDialog;
 class CHoverButton;
-class CMyFlatButton;
-class CDVDCoverButton;
-class CSlimlineCoverButton;
 class QWidget;
-
-// The window's controls this view works with; none owned.
-struct CoverViewControls
-{
-    CMyFlatButton* pCdFront = nullptr;
-    CMyFlatButton* pCdBack = nullptr;
-    CDVDCoverButton* pDvd = nullptr;
-    CSlimlineCoverButton* pSlimline = nullptr;
-    CHoverButton* pViewFront = nullptr;
-    CHoverButton* pViewBack = nullptr;
-    CHoverButton* pChooseImage = nullptr;
-    CHoverButton* pClearImage = nullptr;
-    CHoverButton* pExtend = nullptr;
-};
 
 class CCoverView
 {
 public:
-    CCoverView(const CoverViewControls& controls, const CoverState& cover);
+    // The view of the cover in a main window made from its template.
+    CCoverView(CDialog& window, const CoverState& cover);
 
     // The side the side-dependent commands change: the front exactly while
     // "VIEW FRONT COVER" is pressed.
@@ -59,6 +44,10 @@ public:
     void ShowExtendTick();
 
 private:
-    CoverViewControls m_controls;
+    void ShowSide(CoverSide side);
+    QWidget* Control(int nId) const;
+    CHoverButton* Button(int nId) const;
+
+    CDialog& m_window;
     const CoverState& m_cover;
 };

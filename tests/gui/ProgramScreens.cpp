@@ -1,12 +1,11 @@
 #include "ProgramScreens.h"
 
 #include "CoverGeometry.h"
-#include "DVDCoverButton.h"
+#include "InsertButtons.h"
 #include "DialogTemplates.h"
 #include "DialogUnits.h"
 #include "FlatButton.h"
 #include "PreviewPictures.h"
-#include "SlimlineCoverButton.h"
 #include "resource.h"
 
 #include <memory>

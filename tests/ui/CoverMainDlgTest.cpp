@@ -4,13 +4,12 @@
 #include "ConfigFolder.h"
 #include "CoverSettings.h"
 #include "CoverState.h"
-#include "DVDCoverButton.h"
+#include "InsertButtons.h"
 #include "DialogUnits.h"
 #include "FlatButton.h"
 #include "HoverButton.h"
 #include "Resources.h"
 #include "ScriptedModalHost.h"
-#include "SlimlineCoverButton.h"
 #include "resource.h"
 
 #include <QApplication>
