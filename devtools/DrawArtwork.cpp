@@ -221,21 +221,29 @@ void Help(QPainter& p)
     p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// A sheet of paper whose top right corner is folded down by fold, in the painter's pen and
+// brush.
+void FoldedSheet(QPainter& p, const QRectF& sheet, qreal fold)
+{
+    const qreal crease = sheet.right() - fold;
+    QPainterPath outline;
+    outline.moveTo(sheet.topLeft());
+    outline.lineTo(crease, sheet.top());
+    outline.lineTo(sheet.right(), sheet.top() + fold);
+    outline.lineTo(sheet.bottomRight());
+    outline.lineTo(sheet.bottomLeft());
+    outline.closeSubpath();
+    p.drawPath(outline);
+    p.drawLine(QPointF(crease, sheet.top()), QPointF(crease, sheet.top() + fold));
+    p.drawLine(QPointF(crease, sheet.top() + fold), QPointF(sheet.right(), sheet.top() + fold));
+}
+
 void StartOver(QPainter& p)
 {
     // A fresh sheet with a turning arrow.
     p.setPen(Outline());
     p.setBrush(kPaper);
-    QPainterPath sheet;
-    sheet.moveTo(6.5, 3.5);
-    sheet.lineTo(19.5, 3.5);
-    sheet.lineTo(25.5, 9.5);
-    sheet.lineTo(25.5, 28.5);
-    sheet.lineTo(6.5, 28.5);
-    sheet.closeSubpath();
-    p.drawPath(sheet);
-    p.drawLine(QPointF(19.5, 3.5), QPointF(19.5, 9.5));
-    p.drawLine(QPointF(19.5, 9.5), QPointF(25.5, 9.5));
+    FoldedSheet(p, QRectF(6.5, 3.5, 19, 25), 6);
     p.setPen(QPen(kGreen, 2.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(10, 12, 12, 12), 90 * 16, 270 * 16);
@@ -296,16 +304,7 @@ void CoverFileIcon(QPainter& p, int size)
     p.scale(size / 32.0, size / 32.0);
     p.setPen(Outline(1.2));
     p.setBrush(kPaper);
-    QPainterPath sheet;
-    sheet.moveTo(5.5, 2.5);
-    sheet.lineTo(20.5, 2.5);
-    sheet.lineTo(26.5, 8.5);
-    sheet.lineTo(26.5, 29.5);
-    sheet.lineTo(5.5, 29.5);
-    sheet.closeSubpath();
-    p.drawPath(sheet);
-    p.drawLine(QPointF(20.5, 2.5), QPointF(20.5, 8.5));
-    p.drawLine(QPointF(20.5, 8.5), QPointF(26.5, 8.5));
+    FoldedSheet(p, QRectF(5.5, 2.5, 21, 27), 6);
     Disc(p, QPointF(16, 19), 8);
 }
 

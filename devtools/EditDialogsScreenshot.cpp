@@ -4,7 +4,7 @@
 // Usage: edit_dialogs_screenshot OUTPUT_FOLDER
 #include "CoverTextDlg.h"
 #include "EditGrid.h"
-#include "Resources.h"
+#include "OffscreenTool.h"
 #include "TrackListDlg.h"
 #include "TrackListing.h"
 
@@ -72,11 +72,9 @@ QImage CoverText()
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-    QApplication app(argc, argv);
     if (argc != 2)
-        return 2;
-    InitProgramResources();
+        return 2; // the output is named
+    COffscreenTool tool(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const bool saved = TrackListing().save(folder.filePath(QStringLiteral("track-listing.png"))) &&
                        CoverText().save(folder.filePath(QStringLiteral("cover-text.png")));

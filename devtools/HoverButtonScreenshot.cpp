@@ -2,7 +2,7 @@
 // bitmap, each normal, hovered, pressed, checked and disabled, as real widgets grabbed
 // from a window on the headless platform. Usage: hover_button_screenshot OUTPUT.png
 #include "HoverButton.h"
-#include "Resources.h"
+#include "OffscreenTool.h"
 #include "resource.h"
 
 #include <QApplication>
@@ -53,11 +53,9 @@ QImage GrabWhile(CHoverButton* button, bool bPressed)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-    QApplication app(argc, argv);
     if (argc != 2)
-        return 2;
-    InitProgramResources();
+        return 2; // the output is named
+    COffscreenTool tool(argc, argv);
 
     QWidget window;
     QFont font(QStringLiteral("Liberation Sans"));

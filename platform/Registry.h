@@ -18,8 +18,6 @@ typedef DWORD REGSAM;
 extern const HKEY HKEY_CURRENT_USER;
 extern const HKEY HKEY_LOCAL_MACHINE;
 
-constexpr DWORD REG_NONE = 0;
-constexpr DWORD REG_SZ = 1;
 constexpr DWORD REG_DWORD = 4;
 constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;

@@ -137,36 +137,27 @@ constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONHAND = 0x10;
-constexpr UINT MB_ICONERROR = MB_ICONHAND;
-constexpr UINT MB_ICONSTOP = MB_ICONHAND;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
-constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
 constexpr UINT MB_ICONASTERISK = 0x40;
 constexpr UINT MB_ICONINFORMATION = MB_ICONASTERISK;
-constexpr UINT MB_DEFBUTTON1 = 0x000;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
-constexpr UINT MB_DEFBUTTON3 = 0x200;
 constexpr UINT MB_TYPEMASK = 0x00F;
 constexpr UINT MB_ICONMASK = 0x0F0;
 constexpr UINT MB_DEFMASK = 0xF00;
 
 // DrawText formats.
-constexpr UINT DT_TOP = 0x0000;
-constexpr UINT DT_LEFT = 0x0000;
 constexpr UINT DT_CENTER = 0x0001;
 constexpr UINT DT_RIGHT = 0x0002;
 constexpr UINT DT_VCENTER = 0x0004;
 constexpr UINT DT_BOTTOM = 0x0008;
 constexpr UINT DT_WORDBREAK = 0x0010;
 constexpr UINT DT_SINGLELINE = 0x0020;
-constexpr UINT DT_EXPANDTABS = 0x0040;
 constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_EXTERNALLEADING = 0x0200;
 constexpr UINT DT_CALCRECT = 0x0400;
 constexpr UINT DT_NOPREFIX = 0x0800;
 constexpr UINT DT_HIDEPREFIX = 0x00100000;
-constexpr UINT DT_PREFIXONLY = 0x00200000;
 
 // ExtTextOut options.
 constexpr UINT ETO_OPAQUE = 0x0002;
@@ -180,10 +171,8 @@ constexpr int LOGPIXELSY = 90;
 
 // Stretch and background modes.
 constexpr int BLACKONWHITE = 1;
-constexpr int WHITEONBLACK = 2;
 constexpr int COLORONCOLOR = 3;
 constexpr int HALFTONE = 4;
-constexpr int STRETCH_DELETESCANS = COLORONCOLOR;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
@@ -217,14 +206,12 @@ constexpr int GRAY_BRUSH = 2;
 constexpr int DKGRAY_BRUSH = 3;
 constexpr int BLACK_BRUSH = 4;
 constexpr int NULL_BRUSH = 5;
-constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
 
 // Dialog codes a control answers to WM_GETDLGCODE.
 constexpr UINT DLGC_WANTARROWS = 0x0001;
-constexpr UINT DLGC_WANTTAB = 0x0002;
 constexpr UINT DLGC_WANTALLKEYS = 0x0004;
 constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
 constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
@@ -234,7 +221,6 @@ constexpr UINT DLGC_BUTTON = 0x2000;
 // Pens and fonts.
 constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;
-constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
 constexpr LONG FW_HEAVY = 900;
@@ -242,7 +228,6 @@ constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;
 constexpr BYTE DEFAULT_QUALITY = 0;
 constexpr BYTE NONANTIALIASED_QUALITY = 3;
-constexpr BYTE ANTIALIASED_QUALITY = 4;
 
 // Error codes.
 constexpr long ERROR_SUCCESS = 0;
@@ -253,10 +238,8 @@ constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr long ERROR_MORE_DATA = 234;
 
 // Shell show states and flags.
-constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOWDEFAULT = 10;
-constexpr DWORD SEE_MASK_FLAG_NO_UI = 0x00000400;
 
 // Virtual keys.
 constexpr int VK_RETURN = 0x0D;

@@ -11,15 +11,16 @@ class CDvdCoverRenderer : public CCoverRenderer
 public:
     void DrawGuides(CDC* pDC, CRect rect, UINT nState) override;
 
-    bool m_bSlimSpineText = false; // the slimline case's spine text sits closer to its left edge
-    double m_dFrontTextLeft = 5.85;
-    double m_dFrontTextTop = 0.25;
-    double m_dBackTextLeft = 0.25;
-    double m_dBackTextTop = 0.25;
     std::string m_strBackText;
     std::string m_strFrontText;
     std::string m_strBackTitle;
     std::string m_strFrontTitle;
+    bool m_bSlimSpineText = false; // the slimline case's spine text sits closer to its left edge
+    // Where each panel's text starts, in inches from the insert's top left corner.
+    double m_dFrontTextLeft = 5.85;
+    double m_dFrontTextTop = 0.25;
+    double m_dBackTextLeft = 0.25;
+    double m_dBackTextTop = 0.25;
 
 protected:
     // A picture covers the whole insert, spine included; the colour shows only without one.

@@ -31,9 +31,7 @@ constexpr int IDB_LOAD = 206;
 constexpr int IDC_HAND_CURSOR = 104;
 
 // Strings and commands.
-constexpr int IDS_ABOUT_SLEEVORA = 101; // "&About Sleevora..."
 constexpr int IDM_ABOUTBOX = 16;
-constexpr int ID_FILE_PRINT = 57607;
 constexpr int IDC_STATIC = -1;
 
 // Main window (template 9).

@@ -95,24 +95,24 @@ void CCoverMainDlg::ConnectCommands()
 void CCoverMainDlg::ShowCoverInPreviews()
 {
     const PreviewSource source{&TheCover(), &TheGeometry(), m_pPreviewPictures.get()};
-    for (CCoverButton* preview :
-         std::initializer_list<CCoverButton*>{m_pCdFront, m_pCdBack, m_pDvd, m_pSlimline})
+    for (CCoverButton* preview : std::initializer_list<CCoverButton*>{CdFrontPreview(), CdBackPreview(),
+                                                                      DvdPreview(), SlimlinePreview()})
         preview->ShowCover(source);
-    m_pCdFront->SetOtherSide(m_pCdBack);
-    m_pCdBack->SetOtherSide(m_pCdFront);
+    CdFrontPreview()->SetOtherSide(CdBackPreview());
+    CdBackPreview()->SetOtherSide(CdFrontPreview());
 }
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
 {
     switch (control.nId) {
     case IDC_CD_FRONT_PREVIEW:
-        return m_pCdFront = new CMyFlatButton(this, CoverSide::Front);
+        return new CMyFlatButton(this, CoverSide::Front);
     case IDC_CD_BACK_PREVIEW:
-        return m_pCdBack = new CMyFlatButton(this);
+        return new CMyFlatButton(this);
     case IDC_DVD_PREVIEW:
-        return m_pDvd = new CDVDCoverButton(this);
+        return new CDVDCoverButton(this);
     case IDC_SLIMLINE_PREVIEW:
-        return m_pSlimline = new CSlimlineCoverButton(this);
+        return new CSlimlineCoverButton(this);
     case IDC_VERSION_NOTICE: {
         auto* version = new CTransparentStatic(this);
         version->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -132,6 +132,26 @@ QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
 CHoverButton* CCoverMainDlg::Button(int nId) const
 {
     return qobject_cast<CHoverButton*>(GetDlgItem(nId));
+}
+
+CMyFlatButton* CCoverMainDlg::CdFrontPreview() const
+{
+    return dynamic_cast<CMyFlatButton*>(GetDlgItem(IDC_CD_FRONT_PREVIEW));
+}
+
+CMyFlatButton* CCoverMainDlg::CdBackPreview() const
+{
+    return dynamic_cast<CMyFlatButton*>(GetDlgItem(IDC_CD_BACK_PREVIEW));
+}
+
+CDVDCoverButton* CCoverMainDlg::DvdPreview() const
+{
+    return dynamic_cast<CDVDCoverButton*>(GetDlgItem(IDC_DVD_PREVIEW));
+}
+
+CSlimlineCoverButton* CCoverMainDlg::SlimlinePreview() const
+{
+    return dynamic_cast<CSlimlineCoverButton*>(GetDlgItem(IDC_SLIMLINE_PREVIEW));
 }
 
 BOOL CCoverMainDlg::OnInitDialog()
@@ -166,7 +186,7 @@ void CCoverMainDlg::ResetCover()
 {
     const CCoverSettings settings;
     const auto stored = static_cast<CoverType>(settings.m_dwOption);
-    m_pDvd->hide();
+    DvdPreview()->hide();
     TheCover().ResetContent(logicalDpiY(), stored);
     TheCover().covertype = stored;
 }

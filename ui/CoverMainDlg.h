@@ -64,14 +64,16 @@ public:
     void OnChooseFont();
     void OnExtendImage();
 
-    // The side the side-dependent commands change: the front exactly while
-    // "VIEW FRONT COVER" is pressed.
+    // The front and back views of a standard CD. The side the side-dependent commands change
+    // is the front exactly while "VIEW FRONT COVER" is pressed.
+    void OnViewFront();
+    void OnViewBack();
     CoverSide CurrentSide() const;
     CHoverButton* Button(int nId) const;
-    CMyFlatButton* CdFrontPreview() const { return m_pCdFront; }
-    CMyFlatButton* CdBackPreview() const { return m_pCdBack; }
-    CDVDCoverButton* DvdPreview() const { return m_pDvd; }
-    CSlimlineCoverButton* SlimlinePreview() const { return m_pSlimline; }
+    CMyFlatButton* CdFrontPreview() const;
+    CMyFlatButton* CdBackPreview() const;
+    CDVDCoverButton* DvdPreview() const;
+    CSlimlineCoverButton* SlimlinePreview() const;
 
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
@@ -84,13 +86,7 @@ private:
     void ShowCoverInPreviews();
     void ResetCover();
     void OnStartOver();
-    void OnViewFront();
-    void OnViewBack();
 
-    CMyFlatButton* m_pCdFront = nullptr;
-    CMyFlatButton* m_pCdBack = nullptr;
-    CDVDCoverButton* m_pDvd = nullptr;
-    CSlimlineCoverButton* m_pSlimline = nullptr;
     // The pictures the previews show, kept at their size on screen while this window lives.
     std::unique_ptr<CPreviewPictures> m_pPreviewPictures;
     std::unique_ptr<CCoverMainLayout> m_pLayout;

@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "Help.h"
 #include "HoverButton.h"
+#include "ProgramFonts.h"
 #include "QtConvert.h"
 #include "TransparentStatic.h"
 #include "resource.h"
@@ -171,15 +172,9 @@ void CCoverMainLayout::SetUpButtons()
 
 void CCoverMainLayout::SetUpFonts()
 {
-    CFont link;
-    link.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 1, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
-    m_linkFont = ToQFont(link.LogFont());
-    CFont regular;
-    regular.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
-    m_regularLinkFont = ToQFont(regular.LogFont());
-    CFont buttons;
-    buttons.CreatePointFont(75, "Verdana Bold");
-    m_buttonFont = ToQFont(buttons.LogFont());
+    m_linkFont = NoticeFont(true);
+    m_regularLinkFont = NoticeFont(false);
+    m_buttonFont = ButtonCaptionFont();
     Button(IDC_WEB_LINK)->setFont(m_linkFont);
     Control(IDC_VERSION_NOTICE)->setFont(m_regularLinkFont);
     for (const int id : {IDC_PRINT, IDC_EXIT, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE, IDC_CHOOSE_COLOR,

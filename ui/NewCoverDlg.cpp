@@ -6,6 +6,7 @@
 #include "Help.h"
 #include "HoverButton.h"
 #include "ModalHost.h"
+#include "ProgramFonts.h"
 #include "QtConvert.h"
 #include "TransparentStatic.h"
 #include "resource.h"
@@ -136,12 +137,8 @@ QLineEdit* CNewCoverDlg::SizeEdit(int nId) const
 
 void CNewCoverDlg::CreateFonts()
 {
-    CFont regular;
-    regular.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Verdana");
-    m_regularFont = ToQFont(regular.LogFont());
-    CFont bold;
-    bold.CreatePointFont(75, "Verdana Bold");
-    m_boldFont = ToQFont(bold.LogFont());
+    m_regularFont = NoticeFont(false);
+    m_boldFont = ButtonCaptionFont();
 }
 
 BOOL CNewCoverDlg::OnInitDialog()
