@@ -47,7 +47,7 @@ void MakePicture(const QString& path)
 CoverState Cover(CoverType type, bool bDressed)
 {
     CoverState cover;
-    cover.ResetToDefaults(96, type);
+    cover.ResetToDefaults(kScreenDpi, type);
     cover.covertype = type;
     if (!bDressed)
         return cover;
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
     QDir().mkpath(g_folder);
     g_picture = FromQString(g_folder + QStringLiteral("/dusk.jpg"));
     MakePicture(ToQString(g_picture));
-    for (const int ppi : {96, 300})
+    for (const int ppi : {kScreenDpi, 300})
         for (const bool dressed : {false, true})
             for (const Kind& kind : kPieces)
                 Write(Cover(kind.type, dressed), kind.piece, ppi,

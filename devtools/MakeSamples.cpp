@@ -94,7 +94,7 @@ const std::string kListing = EncodeTrackListing({{"1.", "Harbour Lights", "3:41"
 CoverState NewCover(CoverType type)
 {
     CoverState cover;
-    cover.ResetToDefaults(96, type);
+    cover.ResetToDefaults(kScreenDpi, type);
     cover.covertype = type;
     return cover;
 }

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     LOGFONT font{};
     font.lfHeight = -24;
     SetFaceName(font, "Arial");
-    CFontDialog fontDialog(font, RGB(0, 0, 128), 96);
+    CFontDialog fontDialog(font, RGB(0, 0, 128), kScreenDpi);
     fontDialog.OnInitDialog();
     Grab(fontDialog, "font-dialog.png");
 

@@ -16,7 +16,7 @@ int ScreenLogPixels(bool vertical)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return 96;
+        return kScreenDpi;
     return qRound(vertical ? screen->logicalDotsPerInchY() : screen->logicalDotsPerInchX());
 }
 

@@ -127,8 +127,8 @@ private:
     QImage* m_pImage = nullptr;
     bool m_bMemoryDC = false;
     bool m_bPrinting = false;
-    int m_nLogPixelsX = 96;
-    int m_nLogPixelsY = 96;
+    int m_nLogPixelsX = kScreenDpi;
+    int m_nLogPixelsY = kScreenDpi;
 
     CBitmap* m_pBitmap = nullptr;
     CFont* m_pFont = nullptr;

@@ -13,7 +13,7 @@ namespace {
 int ScreenLogPixelsY()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    return screen ? qRound(screen->logicalDotsPerInchY()) : kScreenDpi;
 }
 
 } // namespace
@@ -130,8 +130,8 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
         std::free(pixels);
         return FALSE;
     }
-    const int dpiX = pDC ? pDC->GetDeviceCaps(LOGPIXELSX) : 96;
-    const int dpiY = pDC ? pDC->GetDeviceCaps(LOGPIXELSY) : 96;
+    const int dpiX = pDC ? pDC->GetDeviceCaps(LOGPIXELSX) : kScreenDpi;
+    const int dpiY = pDC ? pDC->GetDeviceCaps(LOGPIXELSY) : kScreenDpi;
     image.setDotsPerMeterX(qRound(dpiX / 0.0254));
     image.setDotsPerMeterY(qRound(dpiY / 0.0254));
     m_image = image;

@@ -168,6 +168,9 @@ constexpr int HORZRES = 8;
 constexpr int VERTRES = 10;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+// The pixels an inch of the screens covers are designed on: what a screen reports where none
+// is at hand (an export without a display), and the resolution of a stored font's height then.
+constexpr int kScreenDpi = 96;
 
 // Stretch and background modes.
 constexpr int BLACKONWHITE = 1;

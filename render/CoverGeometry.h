@@ -34,10 +34,6 @@ struct CoverGeometry
 // The application's geometry record, set by the main window when it opens.
 CoverGeometry& TheGeometry();
 
-// The resolution a cover's font heights are given in where no screen is at hand, as for an
-// export without a display: the 96 pixels an inch of the screens covers are designed on.
-constexpr int kScreenDpi = 96;
-
 // A length in pixels: trunc(ppi × inches).
 int Pixels(int nPpi, double dInches);
 // The far edge of a piece at an offset: trunc(ppi × offset + ppi × size), truncated once

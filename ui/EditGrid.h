@@ -44,6 +44,6 @@ private:
 
     CGridCellEdit* m_pEdit = nullptr;
     CFont m_font;
-    int m_nLogPixelsX = 96;
-    int m_nLogPixelsY = 96;
+    int m_nLogPixelsX = kScreenDpi;
+    int m_nLogPixelsY = kScreenDpi;
 };

@@ -56,7 +56,7 @@ QString FormatPoints(double points)
 
 CFontDialog::CFontDialog(const LOGFONT& lfInitial, COLORREF crInitial, int nLogPixelsY, QWidget* pParent)
     : CDialog(pParent), m_lf(lfInitial), m_crColor(crInitial),
-      m_nLogPixelsY(nLogPixelsY > 0 ? nLogPixelsY : 96)
+      m_nLogPixelsY(nLogPixelsY > 0 ? nLogPixelsY : kScreenDpi)
 {
     setWindowTitle(QStringLiteral("Font"));
     BuildControls();

@@ -1,10 +1,10 @@
 #include "ProgramScreens.h"
 
 #include "CoverGeometry.h"
-#include "InsertButtons.h"
 #include "DialogTemplates.h"
 #include "DialogUnits.h"
 #include "FlatButton.h"
+#include "InsertButtons.h"
 #include "PreviewPictures.h"
 #include "resource.h"
 

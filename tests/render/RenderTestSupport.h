@@ -3,6 +3,7 @@
 // pictures of our own with FreeImage.
 #pragma once
 
+#include "CoverRenderer.h"
 #include "DC.h"
 
 #include <FreeImage.h>
@@ -50,7 +51,7 @@ CSize TextExtent(const LOGFONT& lf, const std::string& text, int ppi);
 QImage BlankPage(int width, int height, int ppi);
 
 // Draws a renderer as for paper: full size, scale 1.0, fonts at 96 pixels per inch.
-template <typename Renderer> QImage RenderForPrint(Renderer& renderer, int ppi)
+inline QImage RenderForPrint(CCoverRenderer& renderer, int ppi)
 {
     QImage page = BlankPage(renderer.m_nWidth, renderer.m_nHeight, ppi);
     CDC dc;
@@ -62,7 +63,7 @@ template <typename Renderer> QImage RenderForPrint(Renderer& renderer, int ppi)
 }
 
 // Draws a renderer into a smaller preview rectangle at the origin of a full-size page.
-template <typename Renderer> QImage RenderPreview(Renderer& renderer, int ppi, int width, int height)
+inline QImage RenderPreview(CCoverRenderer& renderer, int ppi, int width, int height)
 {
     QImage page = BlankPage(renderer.m_nWidth, renderer.m_nHeight, ppi);
     CDC dc;
