@@ -498,7 +498,7 @@ int CDC::StretchDIBits(int xDest, int yDest, int nDestWidth, int nDestHeight, in
     return std::abs(nSrcHeight);
 }
 
-BOOL CDC::DrawPicture(const CRect& rect, const QImage& picture)
+BOOL CDC::DrawPicture(const CRect& rect, const QImage& picture, const QTransform& upright)
 {
     if (!CanDraw() || picture.isNull() || rect.Width() <= 0 || rect.Height() <= 0)
         return FALSE;
@@ -512,7 +512,14 @@ BOOL CDC::DrawPicture(const CRect& rect, const QImage& picture)
     constexpr qreal kHair = 0.05;
     m_pPainter->setClipRect(place.adjusted(kHair, kHair, -kHair, -kHair),
                             m_pPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    m_pPainter->drawImage(place, picture);
+    if (upright.isIdentity()) {
+        m_pPainter->drawImage(place, picture);
+    } else {
+        m_pPainter->translate(place.topLeft());
+        m_pPainter->scale(place.width(), place.height());
+        m_pPainter->setTransform(upright, true);
+        m_pPainter->drawImage(QRectF(0, 0, 1, 1), picture);
+    }
     m_pPainter->restore();
     return TRUE;
 }

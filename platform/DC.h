@@ -10,6 +10,7 @@
 #include "WinTypes.h"
 
 #include <QImage>
+#include <QTransform>
 #include <memory>
 #include <string>
 
@@ -107,7 +108,9 @@ public:
     const QImage* ReadableImage() const;
     // Draws a picture stretched over a rectangle by the device itself, not resampled first:
     // a PDF page keeps the picture at its own resolution, exactly (no JPEG compression).
-    BOOL DrawPicture(const CRect& rect, const QImage& picture);
+    // upright maps the picture, as the unit square, onto the rectangle as the unit square:
+    // a picture stored on its side is placed turned.
+    BOOL DrawPicture(const CRect& rect, const QImage& picture, const QTransform& upright = QTransform());
 
 private:
     void ResetState();

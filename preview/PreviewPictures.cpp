@@ -33,8 +33,10 @@ QImage DecodeAndScale(const CPreviewPictures::Key& key)
         FreeImage_Unload(picture);
     if (image.isNull())
         return {};
-    return image.convertToFormat(QImage::Format_RGB32)
-        .scaled(key.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // A see-through picture keeps its alpha: the side's colour goes behind it when it is drawn.
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return image.convertToFormat(format).scaled(key.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -122,12 +124,12 @@ void CPreviewPictures::PrepareAhead(const std::string& strPath, const QSize& siz
     m_ahead.start([this, key] { DecodeMarked(*key); });
 }
 
-bool CPreviewPictures::StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
-                                   double dScaleY)
+bool CPreviewPictures::StretchOnto(CDC& dc, const PictureRequest& request)
 {
-    const QImage picture =
-        Picture(strPath, PreviewPictureSize(area.Width(), area.Height(), dScaleX, dScaleY));
-    return !picture.isNull() && StretchCoverImage(dc, picture, area);
+    const CRect& area = request.area;
+    const QImage picture = Picture(
+        request.strPath, PreviewPictureSize(area.Width(), area.Height(), request.dScaleX, request.dScaleY));
+    return !picture.isNull() && StretchCoverImage(dc, OverColour(picture, request.crBehind), area);
 }
 
 qint64 CPreviewPictures::Pixels() const

@@ -36,8 +36,7 @@ public:
 
     // The kept picture, stretched up over the full-size area (and shrunk back with the
     // cover, pixel for pixel): its size is the area's on screen.
-    bool StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
-                     double dScaleY) override;
+    bool StretchOnto(CDC& dc, const PictureRequest& request) override;
 
     // The pixels kept, and emptying the cache once the worker is done (for measurements).
     qint64 Pixels() const;

@@ -1,6 +1,7 @@
 #include "PagePictures.h"
 
 #include "CoverPicture.h"
+#include "PictureOrientation.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -70,20 +71,28 @@ bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg)
     return carriable;
 }
 
-bool CPagePictures::StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double, double)
+bool CPagePictures::StretchOnto(CDC& dc, const PictureRequest& request)
 {
-    if (strPath.empty() || area.Width() <= 0 || area.Height() <= 0)
+    const CRect& area = request.area;
+    if (request.strPath.empty() || area.Width() <= 0 || area.Height() <= 0)
         return false;
-    const QImage picture = ImageFor(strPath, QSize(area.Width(), area.Height()));
-    return !picture.isNull() && dc.DrawPicture(area, picture) != 0;
+    QTransform upright;
+    const QImage picture =
+        ImageFor(request.strPath, QSize(area.Width(), area.Height()), request.crBehind, &upright);
+    return !picture.isNull() && dc.DrawPicture(area, picture, upright) != 0;
 }
 
-QImage CPagePictures::ImageFor(const std::string& strPath, const QSize& area)
+// A JPEG keeps the file's pixels as the camera stored them: its way up is where the page
+// places it, turned or mirrored there, never decoded and encoded again.
+QImage CPagePictures::ImageFor(const std::string& strPath, const QSize& area, COLORREF crBehind,
+                               QTransform* pUpright)
 {
     PageJpeg jpeg;
-    if (m_bJpegsAsTheyAre && CoverPictureFileFormat(strPath) == FIF_JPEG && ReadPageJpeg(strPath, &jpeg))
+    if (m_bJpegsAsTheyAre && CoverPictureFileFormat(strPath) == FIF_JPEG && ReadPageJpeg(strPath, &jpeg)) {
+        *pUpright = UprightTransform(PictureFileOrientation(strPath));
         return StandInFor(jpeg);
-    return DecodedFor(strPath, area);
+    }
+    return DecodedFor(strPath, area, crBehind);
 }
 
 QImage CPagePictures::StandInFor(const PageJpeg& jpeg)
@@ -99,16 +108,18 @@ QImage CPagePictures::StandInFor(const PageJpeg& jpeg)
 }
 
 // A picture larger than its area in page pixels is brought down to them: the page shows no
-// more. One that would pass for a stand-in is doubled, which changes nothing on the page.
-QImage CPagePictures::DecodedFor(const std::string& strPath, const QSize& area)
+// more. One that would pass for a stand-in is doubled, which changes nothing on the page. A
+// see-through picture is laid over the background colour first: every PDF viewer and
+// printer then shows the same page.
+QImage CPagePictures::DecodedFor(const std::string& strPath, const QSize& area, COLORREF crBehind)
 {
-    const auto key = std::make_pair(strPath, std::make_pair(area.width(), area.height()));
+    const DecodedKey key{strPath, area.width(), area.height(), crBehind};
     if (const auto found = m_decoded.find(key); found != m_decoded.end())
         return found->second;
     FIBITMAP* bitmap = m_bJpegsAsTheyAre
                            ? LoadCoverPicture(strPath)
                            : LoadCoverPictureFor(strPath, std::max(area.width(), area.height()));
-    QImage picture = CoverPictureImage(bitmap);
+    QImage picture = OverColour(CoverPictureImage(bitmap), crBehind);
     if (bitmap)
         FreeImage_Unload(bitmap);
     if (picture.isNull())

@@ -9,8 +9,10 @@
 
 #include <QImage>
 #include <QSize>
+#include <QTransform>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A JPEG file a PDF can carry unchanged: 8 bits a sample, Huffman coded, grey, colour or CMYK.
@@ -43,19 +45,21 @@ public:
     // What to draw for a picture file over an area of nWidth × nHeight page pixels; null
     // when the file holds no picture that can be drawn. The same file and area give the
     // same image, which the PDF then holds once however often it is drawn.
-    QImage ImageFor(const std::string& strPath, const QSize& area);
-    bool StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
-                     double dScaleY) override;
+    // For a JPEG kept as it is, *pUpright says how the page turns it upright.
+    // A see-through picture shows crBehind through it.
+    QImage ImageFor(const std::string& strPath, const QSize& area, COLORREF crBehind, QTransform* pUpright);
+    bool StretchOnto(CDC& dc, const PictureRequest& request) override;
     bool DrawsStraightOntoTarget() const override { return true; }
     // The JPEG files whose stand-ins were drawn, in the order of their indexes.
     const std::vector<PageJpeg>& Jpegs() const { return m_jpegs; }
 
 private:
     QImage StandInFor(const PageJpeg& jpeg);
-    QImage DecodedFor(const std::string& strPath, const QSize& area);
+    QImage DecodedFor(const std::string& strPath, const QSize& area, COLORREF crBehind);
 
     bool m_bJpegsAsTheyAre;
     std::vector<PageJpeg> m_jpegs;
     std::vector<QImage> m_standIns;
-    std::map<std::pair<std::string, std::pair<int, int>>, QImage> m_decoded;
+    using DecodedKey = std::tuple<std::string, int, int, COLORREF>; // path, area, colour behind
+    std::map<DecodedKey, QImage> m_decoded;
 };

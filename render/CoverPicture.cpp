@@ -1,8 +1,10 @@
 #include "CoverPicture.h"
 
 #include "Dib.h"
+#include "PictureOrientation.h"
 #include "QtConvert.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -95,6 +97,15 @@ int JpegLoadFlags(const std::string& strPath)
     return std::clamp(longest, 1, 65535) << 16;
 }
 
+// Decodes a picture within the limits, upright: its orientation is read before any scaling,
+// which keeps no metadata.
+FIBITMAP* Decoded(FREE_IMAGE_FORMAT format, const std::string& strPath, int nFlags)
+{
+    FIBITMAP* picture = FreeImage_Load(format, strPath.c_str(), nFlags);
+    const int orientation = PictureOrientation(picture);
+    return TurnUpright(WithinLimits(picture), orientation);
+}
+
 } // namespace
 
 FIBITMAP* LoadCoverPicture(const std::string& strPath)
@@ -103,7 +114,7 @@ FIBITMAP* LoadCoverPicture(const std::string& strPath)
     if (format == FIF_UNKNOWN)
         return nullptr;
     const int flags = format == FIF_JPEG ? JpegLoadFlags(strPath) : 0;
-    return WithinLimits(FreeImage_Load(format, strPath.c_str(), flags));
+    return Decoded(format, strPath, flags);
 }
 
 bool CanReadCoverPicture(const std::string& strPath)
@@ -162,14 +173,76 @@ FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide)
     if (format == FIF_UNKNOWN)
         return nullptr;
     const int flags = format == FIF_JPEG ? std::clamp(nLongestSide, 1, 65535) << 16 : 0;
-    return WithinLimits(FreeImage_Load(format, strPath.c_str(), flags));
+    return Decoded(format, strPath, flags);
+}
+
+namespace {
+
+// A picture that may carry alpha: a transparency table, 32 bits a pixel, or 16-bit RGBA.
+bool MayBeSeeThrough(FIBITMAP* pPicture)
+{
+    return FreeImage_IsTransparent(pPicture) || FreeImage_GetBPP(pPicture) == 32 ||
+           FreeImage_GetImageType(pPicture) == FIT_RGBA16;
+}
+
+// The picture as 32-bit pixels with alpha, top row first, as the file's alpha says.
+QImage WithAlpha(FIBITMAP* pPicture)
+{
+    FIBITMAP* rgba = FreeImage_ConvertTo32Bits(pPicture);
+    if (!rgba)
+        return {};
+    const QImage bottomUp(FreeImage_GetBits(rgba), static_cast<int>(FreeImage_GetWidth(rgba)),
+                          static_cast<int>(FreeImage_GetHeight(rgba)),
+                          static_cast<int>(FreeImage_GetPitch(rgba)), QImage::Format_ARGB32);
+    QImage image = bottomUp.mirrored(); // a copy: the bitmap goes now
+    FreeImage_Unload(rgba);
+    return image;
+}
+
+// Whether the alpha is used: not every pixel opaque, and not every pixel clear (a 32-bit
+// BMP or TIFF often leaves its fourth byte all zero, and is meant opaque).
+bool UsesAlpha(const QImage& image)
+{
+    bool shows = false;
+    bool seeThrough = false;
+    for (int y = 0; y < image.height() && !(shows && seeThrough); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            shows = shows || qAlpha(row[x]) > 0;
+            seeThrough = seeThrough || qAlpha(row[x]) < 255;
+        }
+    }
+    return shows && seeThrough;
+}
+
+} // namespace
+
+QImage SeeThroughImage(FIBITMAP* pPicture)
+{
+    if (!pPicture || !MayBeSeeThrough(pPicture))
+        return {};
+    QImage rgba = WithAlpha(pPicture);
+    return !rgba.isNull() && UsesAlpha(rgba) ? rgba : QImage();
 }
 
 QImage CoverPictureImage(FIBITMAP* pPicture)
 {
+    if (QImage rgba = SeeThroughImage(pPicture); !rgba.isNull())
+        return rgba;
     BITMAPINFO grey;
     const BITMAPINFO* info = pPicture ? DrawableInfo(pPicture, grey) : nullptr;
     return info ? DibToImage(info, FreeImage_GetBits(pPicture), DIB_RGB_COLORS) : QImage();
+}
+
+QImage OverColour(const QImage& picture, COLORREF crBehind)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(QColor(GetRValue(crBehind), GetGValue(crBehind), GetBValue(crBehind)));
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    return opaque;
 }
 
 bool StretchCoverPicture(CDC& dc, FIBITMAP* pPicture, const CRect& area)

@@ -31,8 +31,16 @@ bool CanReadCoverPicture(const std::string& strPath);
 // Decodes a picture for drawing it at most nLongestSide pixels across, as a preview needs it:
 // a JPEG at a reduced size while it decodes, other formats whole.
 FIBITMAP* LoadCoverPictureFor(const std::string& strPath, int nLongestSide);
-// A decoded picture as a top-down 32-bit image; null for pixel types that cannot be drawn.
+// A decoded picture as a top-down 32-bit image, with its alpha when it has see-through
+// pixels (ARGB32); null for pixel types that cannot be drawn.
 QImage CoverPictureImage(FIBITMAP* pPicture);
+// A decoded picture with see-through pixels (a transparency table, or an alpha channel that
+// is used: a 32-bit picture whose alpha is all zero is meant opaque) as a top-down ARGB32
+// image; null for an opaque one.
+QImage SeeThroughImage(FIBITMAP* pPicture);
+// A picture laid over a colour, as the cover's background shows through it; an opaque
+// picture comes back as it is.
+QImage OverColour(const QImage& picture, COLORREF crBehind);
 
 // Stretches a whole decoded picture over a rectangle, proportions not kept, with the
 // picture's own pixel layout. False when its pixel type cannot be drawn (floating-point and

@@ -54,7 +54,7 @@ void CCoverRenderer::PaintBackground(COffscreenCover& offscreen)
 
 bool CCoverRenderer::StretchPicture(CDC& dc, const CRect& area)
 {
-    return Pictures().StretchOnto(dc, m_strImagePath, area, m_dScaleX, m_dScaleY);
+    return Pictures().StretchOnto(dc, {m_strImagePath, area, m_dScaleX, m_dScaleY, m_crBackground});
 }
 
 CPictureSource& CCoverRenderer::Pictures() const

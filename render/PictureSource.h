@@ -9,16 +9,25 @@
 
 #include <string>
 
+// One picture to draw: its file, the area of the full-size cover it is stretched over
+// (proportions not kept), how much the full-size cover is shrunk on its target (1.0 on
+// paper), and the colour its see-through parts show: the side's background.
+struct PictureRequest
+{
+    std::string strPath;
+    CRect area;
+    double dScaleX = 1.0;
+    double dScaleY = 1.0;
+    COLORREF crBehind = RGB(255, 255, 255);
+};
+
 class CPictureSource
 {
 public:
     virtual ~CPictureSource() = default;
 
-    // Stretches the picture of a file over an area of the full-size cover, proportions not
-    // kept. dScaleX and dScaleY say how much the full-size cover is shrunk on its target
-    // (1.0 on paper). False when there is no picture to draw.
-    virtual bool StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
-                             double dScaleY) = 0;
+    // Draws the picture; false when there is none to draw.
+    virtual bool StretchOnto(CDC& dc, const PictureRequest& picture) = 0;
     // Whether the cover is drawn straight onto the target at full size (a PDF page that keeps
     // its text as text and its pictures whole) rather than off screen and shrunk onto it.
     virtual bool DrawsStraightOntoTarget() const { return false; }
@@ -30,6 +39,5 @@ public:
 class CDecodedPictures : public CPictureSource
 {
 public:
-    bool StretchOnto(CDC& dc, const std::string& strPath, const CRect& area, double dScaleX,
-                     double dScaleY) override;
+    bool StretchOnto(CDC& dc, const PictureRequest& picture) override;
 };

@@ -16,6 +16,8 @@ packages=(
     xvfb xdotool poppler-utils
     clang-format lintian libglib2.0-dev pkg-config libqpdf-dev libjpeg-dev
     libtag1-dev libcue-dev ffmpeg
+    liblcms2-dev libturbojpeg0-dev colord-data
+    imagemagick libimage-exiftool-perl ghostscript
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -144,4 +145,21 @@ TEST_F(PreviewPictures, AScaledScreenGetsTheCoverAtItsOwnPixels)
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(sharpInk.height(), 2 * ink.height(), 2);
     EXPECT_NEAR(sharpInk.width(), 2 * ink.width(), 4);
+}
+
+// A PNG made by ImageMagick, opaque red then clear: the preview shows the side's colour
+// through the clear half, as paper does.
+TEST_F(PreviewPictures, TheSidesColourShowsThroughASeeThroughPicture)
+{
+    const QString path = m_dir.filePath(QStringLiteral("half-clear.png"));
+    QProcess::execute(QStringLiteral("convert"),
+                      QStringLiteral("-size 40x40 xc:red -size 40x40 xc:none +append").split(' ') +
+                          QStringList{QStringLiteral("PNG32:") + path});
+    CCdCoverRenderer cd;
+    FillWithPicture(cd, path.toStdString());
+    cd.m_crBackground = RGB(0, 200, 0);
+    cd.SetPictureSource(&m_pictures);
+    const QImage shown = RenderPreview(cd, 96, 100, 80);
+    EXPECT_EQ(PixelAt(shown, 25, 40), Rgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(shown, 75, 40), Rgb(0, 200, 0));
 }

@@ -133,8 +133,8 @@ TEST_F(CoverPictures, EveryPictureDepthShowsItsColour)
         {"sixteen.gif", FIF_GIF, [] { return PalettePicture(4, 5); }, kPictureColour, 0},
         {"palette.gif", FIF_GIF, [] { return PalettePicture(8, 7); }, kPictureColour, 0},
         {"photo.jpg", FIF_JPEG, [] { return SolidPicture(24, 200, 40, 90); }, kPictureColour, 8},
-        // The screen ignores the alpha byte of a 32-bit picture, as GDI does.
-        {"alpha.png", FIF_PNG, [] { return SolidPicture(32, 200, 40, 90, 128); }, kPictureColour, 0},
+        // A half-clear picture is laid over the side's colour (20, 160, 60): halfway between.
+        {"alpha.png", FIF_PNG, [] { return SolidPicture(32, 200, 40, 90, 128); }, Rgb(110, 100, 75), 1},
         {"grey16.png", FIF_PNG, [] { return SixteenBitPicture<WORD>(FIT_UINT16, 0x80FF); }, kGrey, 0},
         {"rgb48.png", FIF_PNG,
          [] {

@@ -320,3 +320,71 @@ TEST_F(PdfPage, OtherPicturesGoInExactlyAtMostAtThePagesResolution)
         list.contains(QRegularExpression(QStringLiteral("\\s6432\\s+60\\s+rgb\\s+3\\s+8\\s+image\\s"))))
         << list.toStdString();
 }
+
+// A phone photo is stored on its side with the way up in its EXIF data: the PDF keeps the
+// file's own bytes and turns it where it places it; the PNG sheet decodes it upright.
+TEST_F(PdfPage, APhotoStoredOnItsSideIsPrintedUpright)
+{
+    const QString photo = Path(QStringLiteral("phone.jpg"));
+    RunTool(QStringLiteral("convert"),
+            QStringLiteral("-size 80x60 xc:red ( -size 80x60 xc:lime ) +append ( -size 80x60 xc:blue "
+                           "( -size 80x60 xc:yellow ) +append ) -append")
+                    .split(' ') +
+                QStringList{photo});
+    RunTool(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                         QStringLiteral("-Orientation#=6"), photo});
+    CoverState cover = Cover(StandardDVD);
+    cover.bImagePath = photo.toStdString();
+    cover.bCoverText = cover.fCoverText = cover.bCoverTitle = cover.fCoverTitle = cover.backCoverSpineText =
+        "";
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.png"), 50), "");
+    const QImage printed(Path(QStringLiteral("sheet.png")));
+    const QImage pdf = Rasterised(QStringLiteral("sheet.pdf"), 50);
+    // Turned a quarter clockwise, the stored red, green / blue, yellow shows blue, red /
+    // yellow, green on the insert (10.72 × 7.2 in, 0.25 in and the margin in from the corner).
+    const int margin = qRound(50 * 10.0 / 72.0);
+    const QPoint corner(margin + 12, margin + 12);
+    const QRgb expected[] = {qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 255, 0)};
+    int i = 0;
+    for (const QPoint at : {QPoint(134, 90), QPoint(402, 90), QPoint(134, 270), QPoint(402, 270)}) {
+        for (const QImage& sheet : {printed, pdf}) {
+            const QRgb seen = sheet.pixel(corner + at);
+            EXPECT_LE(std::abs(qRed(seen) - qRed(expected[i])) +
+                          std::abs(qGreen(seen) - qGreen(expected[i])) +
+                          std::abs(qBlue(seen) - qBlue(expected[i])),
+                      60)
+                << "quadrant " << i << ": " << std::hex << seen;
+        }
+        ++i;
+    }
+    QDir().mkpath(Path(QStringLiteral("images")));
+    RunTool(QStringLiteral("pdfimages"),
+            {QStringLiteral("-all"), Path(QStringLiteral("sheet.pdf")), Path(QStringLiteral("images/im"))});
+    EXPECT_EQ(FileBytes(Path(QStringLiteral("images/im-000.jpg"))), FileBytes(photo));
+}
+
+// A PNG clear on its right half over a DVD insert, which fills its colour only where there is
+// no picture: the colour shows through on the PNG sheet and in the PDF alike.
+TEST_F(PdfPage, TheBackgroundShowsThroughASeeThroughPicture)
+{
+    const QString png = Path(QStringLiteral("half-clear.png"));
+    RunTool(QStringLiteral("convert"),
+            QStringLiteral("-size 40x40 xc:red -size 40x40 xc:none +append").split(' ') +
+                QStringList{QStringLiteral("PNG32:") + png});
+    CoverState cover = Cover(StandardDVD);
+    cover.bImagePath = png.toStdString();
+    cover.bBGColor = RGB(0, 200, 0);
+    cover.bCoverText = cover.fCoverText = cover.bCoverTitle = cover.fCoverTitle = cover.backCoverSpineText =
+        "";
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.png"), 50), "");
+    const QImage printed(Path(QStringLiteral("sheet.png")));
+    const QImage pdf = Rasterised(QStringLiteral("sheet.pdf"), 50);
+    const int margin = qRound(50 * 10.0 / 72.0);
+    const QPoint corner(margin + 12, margin + 12);
+    for (const QImage& sheet : {printed, pdf}) {
+        EXPECT_EQ(sheet.pixel(corner + QPoint(134, 180)), qRgb(255, 0, 0));
+        EXPECT_EQ(sheet.pixel(corner + QPoint(402, 180)), qRgb(0, 200, 0));
+    }
+}
