@@ -4,6 +4,9 @@
 #include "DvdCoverRenderer.h"
 #include "SlimlineCoverRenderer.h"
 
+#include <QSize>
+#include <algorithm>
+
 namespace {
 
 // The insets of the texts from the piece's edges, and the DVD panels' text places, in inches.
@@ -95,4 +98,26 @@ std::unique_ptr<CCoverRenderer> MakePieceRenderer(const CoverState& cover, const
     auto dvd = std::make_unique<CDvdCoverRenderer>();
     FillDvdRenderer(*dvd, cover, geometry, nPpi);
     return dvd;
+}
+
+QSizeF PictureAreaInches(const CoverState& cover, CoverSide side)
+{
+    const CoverType type = cover.covertype;
+    if (type != StandardCD && type != StandardDVD && type != SlimlineCD && type != SlimlineDVD)
+        return {};
+    // Measured in thousandths of an inch, as the renderer places the picture.
+    constexpr int kMeasure = 1000;
+    const CoverPiece piece = type != StandardCD         ? CoverPiece::Insert
+                             : side == CoverSide::Front ? CoverPiece::CdFront
+                                                        : CoverPiece::CdBack;
+    const CRect area =
+        MakePieceRenderer(cover, CoverGeometry::ForCoverType(type), piece, kMeasure)->PictureArea();
+    return QSizeF(area.Width(), area.Height()) / kMeasure;
+}
+
+double PrintedPictureResolution(const QSize& pixels, const QSizeF& inches)
+{
+    if (pixels.isEmpty() || inches.isEmpty())
+        return 0;
+    return std::min(pixels.width() / inches.width(), pixels.height() / inches.height());
 }

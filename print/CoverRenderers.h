@@ -7,6 +7,7 @@
 #include "CoverGeometry.h"
 #include "CoverState.h"
 
+#include <QSizeF>
 #include <memory>
 
 class CCoverRenderer;
@@ -33,3 +34,11 @@ void FillSlimlineRenderer(CSlimlineCoverRenderer& renderer, const CoverState& co
 // The renderer of one piece of the cover's kind, filled at a resolution.
 std::unique_ptr<CCoverRenderer> MakePieceRenderer(const CoverState& cover, const CoverGeometry& geometry,
                                                   CoverPiece piece, int nPpi);
+
+// The size in inches of the area a side's picture is stretched over: the piece, or the part
+// of it that the extend choice leaves between the spines. Empty for a kind without a
+// printed layout.
+QSizeF PictureAreaInches(const CoverState& cover, CoverSide side);
+// The pixels an inch a picture of that size prints at over the area: the lower of its two
+// ways, for it is stretched to fill both.
+double PrintedPictureResolution(const QSize& pixels, const QSizeF& inches);

@@ -132,6 +132,22 @@ bool CanReadCoverPicture(const std::string& strPath)
     return drawable;
 }
 
+QSize CoverPictureSize(const std::string& strPath)
+{
+    const FREE_IMAGE_FORMAT format = CoverPictureFileFormat(strPath);
+    if (format == FIF_UNKNOWN)
+        return {};
+    const int flags = FreeImage_FIFSupportsNoPixels(format) ? FIF_LOAD_NOPIXELS : 0;
+    FIBITMAP* picture = FreeImage_Load(format, strPath.c_str(), flags);
+    if (!picture)
+        return {};
+    const QSize stored(static_cast<int>(FreeImage_GetWidth(picture)),
+                       static_cast<int>(FreeImage_GetHeight(picture)));
+    const int orientation = PictureOrientation(picture);
+    FreeImage_Unload(picture);
+    return SwapsSides(orientation) ? stored.transposed() : stored;
+}
+
 namespace {
 
 // The header to draw a picture with, or null for pixel types that cannot be drawn

@@ -27,6 +27,9 @@ FIBITMAP* LoadCoverPicture(const std::string& strPath);
 
 // Whether a file is a picture the renderers can draw, checked when the user chooses it.
 bool CanReadCoverPicture(const std::string& strPath);
+// A picture file's size in pixels as it is drawn, upright, read from its header; empty
+// when it holds no picture.
+QSize CoverPictureSize(const std::string& strPath);
 
 // Decodes a picture for drawing it at most nLongestSide pixels across, as a preview needs it:
 // a JPEG at a reduced size while it decodes, other formats whole.

@@ -2,6 +2,7 @@
 
 #include "CoverFile.h"
 #include "CoverPicture.h"
+#include "CoverRenderers.h"
 #include "CoverTextDlg.h"
 #include "CoverView.h"
 #include "FileDialogEx.h"
@@ -19,6 +20,9 @@ bool IsDvd(CoverType type)
 {
     return type == StandardDVD || type == SlimlineDVD;
 }
+
+// The resolution below which a picture prints visibly soft.
+constexpr int kSharpPrintPpi = 150;
 
 } // namespace
 
@@ -59,6 +63,25 @@ void CCoverEditCommands::UsePictureFile(const std::string& strPath)
     (m_view.CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = strPath;
     cover.lastFilePath = strPath;
     m_view.ShowImageButtonFor(strPath);
+    m_view.RedrawPreview();
+    WarnOfLowResolution(strPath);
+}
+
+// A picture too small for its area prints soft: the user hears its size and the resolution
+// it will print at, and keeps it or chooses another.
+void CCoverEditCommands::WarnOfLowResolution(const std::string& strPath)
+{
+    const QSize pixels = CoverPictureSize(strPath);
+    const double ppi = PrintedPictureResolution(pixels, PictureAreaInches(m_cover, m_view.CurrentSide()));
+    if (ppi <= 0 || ppi >= kSharpPrintPpi)
+        return;
+    MessageBox(m_pWindow,
+               "\"" + QFileInfo(QString::fromStdString(strPath)).fileName().toStdString() + "\" is " +
+                   std::to_string(pixels.width()) + " \u00D7 " + std::to_string(pixels.height()) +
+                   " pixels: on this cover it will print at " + std::to_string(static_cast<int>(ppi)) +
+                   " pixels per inch, where " + std::to_string(kSharpPrintPpi) +
+                   " or more print sharp.\n\nThe picture is kept; a larger one would print sharper.",
+               "Picture Resolution", MB_OK | MB_ICONINFORMATION);
 }
 
 void CCoverEditCommands::ClearImage()

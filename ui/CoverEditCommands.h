@@ -30,6 +30,7 @@ public:
     void ExtendImage();
 
 private:
+    void WarnOfLowResolution(const std::string& strPath);
     void EditDvdTexts();
     void EditTrackListing();
 

@@ -21,15 +21,16 @@ namespace {
 
 const QString kTrackListingTitle = QStringLiteral("Edit Cover Text/Track Listing");
 
-// A picture with something to see in every part: four coloured quarters.
+// A picture with something to see in every part: four coloured quarters, large enough to
+// print sharp on a CD (no notice about its resolution).
 QString MakePicture(const QString& folder)
 {
-    QImage picture(240, 160, QImage::Format_RGB32);
+    QImage picture(1200, 800, QImage::Format_RGB32);
     QPainter painter(&picture);
-    painter.fillRect(0, 0, 120, 80, QColor(200, 40, 60));
-    painter.fillRect(120, 0, 120, 80, QColor(250, 210, 40));
-    painter.fillRect(0, 80, 120, 80, QColor(40, 150, 90));
-    painter.fillRect(120, 80, 120, 80, QColor(30, 60, 170));
+    painter.fillRect(0, 0, 600, 400, QColor(200, 40, 60));
+    painter.fillRect(600, 0, 600, 400, QColor(250, 210, 40));
+    painter.fillRect(0, 400, 600, 400, QColor(40, 150, 90));
+    painter.fillRect(600, 400, 600, 400, QColor(30, 60, 170));
     painter.end();
     const QString path = folder + QStringLiteral("/quarters.png");
     picture.save(path);

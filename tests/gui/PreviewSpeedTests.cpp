@@ -34,9 +34,10 @@ QString WritePhoto(const QString& path)
     return path;
 }
 
+// Large enough to print sharp on a CD: no notice about its resolution.
 void WriteColour(const QString& path, const QColor& colour)
 {
-    QImage picture(240, 160, QImage::Format_RGB32);
+    QImage picture(1200, 800, QImage::Format_RGB32);
     picture.fill(colour);
     picture.save(path, "PNG");
 }

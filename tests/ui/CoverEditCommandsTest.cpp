@@ -135,6 +135,7 @@ TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
     const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
     QImage(4, 4, QImage::Format_RGB32).save(picture, "PNG"); // named as a JPEG, read as what it is
     host.AnswerFileDialog(picture.toStdString());
+    host.AnswerMessageBox(IDOK); // far too small to print sharp: the picture is kept
     window.OnChooseImage();
     EXPECT_EQ(TheCover().bImagePath, picture.toStdString());
     EXPECT_EQ(TheCover().lastFilePath, picture.toStdString());
@@ -150,6 +151,30 @@ TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
     EXPECT_TRUE(TheCover().bImagePath.empty());
     EXPECT_TRUE(TheCover().coverChanged); // a clearing is a change that closing offers to save
     EXPECT_TRUE(Visible(IDC_CHOOSE_IMAGE));
+}
+
+// The back of a CD, the picture over the spines: 5.925 × 4.625 inches.
+TEST_F(EditCommands, APictureTooSmallForItsAreaIsNoticedAndKept)
+{
+    Open(StandardCD);
+    const QString small = folder.filePath(QStringLiteral("small.png"));
+    ASSERT_TRUE(QImage(600, 450, QImage::Format_RGB32).save(small));
+    host.AnswerFileDialog(small.toStdString());
+    host.AnswerMessageBox(IDOK);
+    window.OnChooseImage();
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Picture Resolution");
+    EXPECT_EQ(host.Questions()[0].text,
+              "\"small.png\" is 600 \u00D7 450 pixels: on this cover it will print at 97 pixels per inch, "
+              "where 150 or more print sharp.\n\nThe picture is kept; a larger one would print sharper.");
+    EXPECT_EQ(TheCover().bImagePath, small.toStdString());
+
+    host.ClearQuestions();
+    const QString large = folder.filePath(QStringLiteral("large.png"));
+    ASSERT_TRUE(QImage(1200, 900, QImage::Format_RGB32).save(large));
+    host.AnswerFileDialog(large.toStdString());
+    window.OnChooseImage();
+    EXPECT_TRUE(host.Questions().empty()); // 194 pixels an inch
 }
 
 TEST_F(EditCommands, TrackListingOkWithoutChangesStillMarksTheCover)

@@ -56,7 +56,7 @@ protected:
     void SetUp() override
     {
         InitProgramResources();
-        QImage picture(300, 200, QImage::Format_RGB32);
+        QImage picture(1800, 1200, QImage::Format_RGB32); // sharp on every kind: no notice
         picture.fill(QColor(30, 120, 60));
         ASSERT_TRUE(picture.save(QPath("forest.png")));
     }
