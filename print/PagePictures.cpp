@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 #include <memory>
 
@@ -46,6 +47,28 @@ bool Carriable(const jpeg_decompress_struct& info, PageJpeg* pJpeg)
     return pJpeg->nWidth > 0 && pJpeg->nHeight > 0;
 }
 
+// The colour space an ICC profile's header names (bytes 16 to 19) fits the components.
+bool ProfileFits(const std::string& profile, int nComponents)
+{
+    if (profile.size() < 128)
+        return false;
+    const std::string space = profile.substr(16, 4);
+    return (nComponents == 1 && space == "GRAY") || (nComponents == 3 && space == "RGB ") ||
+           (nComponents == 4 && space == "CMYK");
+}
+
+// The profile in the file's APP2 markers, which the header read has kept.
+std::string EmbeddedProfile(jpeg_decompress_struct& info, int nComponents)
+{
+    JOCTET* data = nullptr;
+    unsigned int length = 0;
+    if (!jpeg_read_icc_profile(&info, &data, &length) || !data)
+        return {};
+    std::string profile(reinterpret_cast<const char*>(data), length);
+    std::free(data);
+    return ProfileFits(profile, nComponents) ? profile : std::string();
+}
+
 } // namespace
 
 bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg)
@@ -64,9 +87,12 @@ bool ReadPageJpeg(const std::string& strPath, PageJpeg* pJpeg)
     }
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, file.get());
+    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
     const bool read = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
     pJpeg->strPath = strPath;
     const bool carriable = read && Carriable(info, pJpeg);
+    if (carriable)
+        pJpeg->strIccProfile = EmbeddedProfile(info, pJpeg->nComponents);
     jpeg_destroy_decompress(&info);
     return carriable;
 }

@@ -24,6 +24,9 @@ struct PageJpeg
     int nComponents = 0;
     // An Adobe marker: CMYK is stored inverted, as Photoshop writes it.
     bool bAdobe = false;
+    // The colour profile the file embeds, when it is one of its components' colour space;
+    // empty when it has none.
+    std::string strIccProfile;
 };
 
 // Reads a JPEG file's header; false when it is no JPEG a PDF can carry as it is.

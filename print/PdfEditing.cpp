@@ -26,6 +26,22 @@ const char* ColourSpace(int nComponents)
     return nComponents == 1 ? "/DeviceGray" : nComponents == 4 ? "/DeviceCMYK" : "/DeviceRGB";
 }
 
+// The JPEG's colour space: its own profile as an ICC-based space (the plain device space
+// its fallback), or the plain device space when it embeds none.
+QPDFObjectHandle JpegColourSpace(QPDFObjectHandle image, const PageJpeg& jpeg)
+{
+    const QPDFObjectHandle device = QPDFObjectHandle::newName(ColourSpace(jpeg.nComponents));
+    if (jpeg.strIccProfile.empty())
+        return device;
+    QPDFObjectHandle profile = QPDFObjectHandle::newStream(image.getOwningQPDF(), jpeg.strIccProfile);
+    profile.getDict().replaceKey("/N", QPDFObjectHandle::newInteger(jpeg.nComponents));
+    profile.getDict().replaceKey("/Alternate", device);
+    QPDFObjectHandle space = QPDFObjectHandle::newArray();
+    space.appendItem(QPDFObjectHandle::newName("/ICCBased"));
+    space.appendItem(profile);
+    return space;
+}
+
 // The stand-in's image object becomes the JPEG file: DCTDecode of its bytes as they are.
 void PutJpeg(QPDFObjectHandle image, const PageJpeg& jpeg)
 {
@@ -35,7 +51,7 @@ void PutJpeg(QPDFObjectHandle image, const PageJpeg& jpeg)
     dict.replaceKey("/Width", QPDFObjectHandle::newInteger(jpeg.nWidth));
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(jpeg.nHeight));
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(ColourSpace(jpeg.nComponents)));
+    dict.replaceKey("/ColorSpace", JpegColourSpace(image, jpeg));
     for (const char* key : {"/SMask", "/Mask", "/Decode", "/ImageMask"})
         dict.removeKey(key);
     // Photoshop stores CMYK inverted and says so with its Adobe marker.

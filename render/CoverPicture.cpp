@@ -1,6 +1,7 @@
 #include "CoverPicture.h"
 
 #include "Dib.h"
+#include "PictureColours.h"
 #include "PictureOrientation.h"
 #include "QtConvert.h"
 
@@ -97,13 +98,15 @@ int JpegLoadFlags(const std::string& strPath)
     return std::clamp(longest, 1, 65535) << 16;
 }
 
-// Decodes a picture within the limits, upright: its orientation is read before any scaling,
-// which keeps no metadata.
+// Decodes a picture within the limits, upright and in the screen's colours: its orientation
+// and colour profile are read before any scaling, which keeps no metadata. A CMYK JPEG is
+// read as its inks, for its profile to turn into colours.
 FIBITMAP* Decoded(FREE_IMAGE_FORMAT format, const std::string& strPath, int nFlags)
 {
-    FIBITMAP* picture = FreeImage_Load(format, strPath.c_str(), nFlags);
+    FIBITMAP* picture =
+        FreeImage_Load(format, strPath.c_str(), format == FIF_JPEG ? nFlags | JPEG_CMYK : nFlags);
     const int orientation = PictureOrientation(picture);
-    return TurnUpright(WithinLimits(picture), orientation);
+    return TurnUpright(WithinLimits(InScreenColours(picture)), orientation);
 }
 
 } // namespace

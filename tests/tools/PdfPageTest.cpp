@@ -159,13 +159,23 @@ protected:
         return QImage(Path(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
     }
 
+    // The page as Ghostscript draws it: plain CMYK through its standard CMYK profile, as
+    // print shops' and printers' software does.
+    QImage DrawnByGhostscript(const QString& pdf, int nDpi)
+    {
+        RunTool(QStringLiteral("gs"),
+                {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+                 QStringLiteral("-sDEVICE=png16m"), QStringLiteral("-r%1").arg(nDpi),
+                 QStringLiteral("-sOutputFile=") + Path(QStringLiteral("gs.png")), Path(pdf)});
+        return QImage(Path(QStringLiteral("gs.png"))).convertToFormat(QImage::Format_RGB32);
+    }
+
     CTemporaryConfigFolder config;
     QTemporaryDir folder;
 };
 
 // A grey, colour or CMYK JPEG of one colour, written with libjpeg; CMYK as Photoshop stores
-// it (inverted, with an Adobe marker): stored values 200, 100, 50, 255 are red 200, green
-// 100, blue 50.
+// it (inverted, with an Adobe marker), its inks drawn through the standard CMYK profile.
 bool WriteJpeg(const QString& path, int nComponents, bool bProgressive)
 {
     std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
@@ -295,7 +305,7 @@ TEST_F(PdfPage, JpegsGoInAsTheirFilesAndShowTheColoursThePrintShows)
 
         ASSERT_EQ(Export(cover, QStringLiteral("sheet.png"), 50), "");
         const QImage printed = QImage(Path(QStringLiteral("sheet.png")));
-        const QImage pdf = Rasterised(QStringLiteral("sheet.pdf"), 50);
+        const QImage pdf = DrawnByGhostscript(QStringLiteral("sheet.pdf"), 50);
         ASSERT_FALSE(printed.isNull() || pdf.isNull());
         const QPoint middle(pdf.width() / 2 + 60, pdf.height() * 2 / 3);
         const QRgb a = pdf.pixel(middle);
@@ -386,5 +396,49 @@ TEST_F(PdfPage, TheBackgroundShowsThroughASeeThroughPicture)
     for (const QImage& sheet : {printed, pdf}) {
         EXPECT_EQ(sheet.pixel(corner + QPoint(134, 180)), qRgb(255, 0, 0));
         EXPECT_EQ(sheet.pixel(corner + QPoint(402, 180)), qRgb(0, 200, 0));
+    }
+}
+
+// A JPEG keeps its own bytes in the PDF and its colours everywhere: an Adobe RGB photo goes
+// in with its profile as an ICC-based colour space; a CMYK one without a profile stays plain
+// CMYK and the sheet converts it as Ghostscript draws plain CMYK.
+TEST_F(PdfPage, JpegsShowTheirOwnColoursOnTheSheetAndInThePdf)
+{
+    const QString profiles = QStringLiteral("/usr/share/color/icc/colord/");
+    const QString adobe = Path(QStringLiteral("adobe.jpg"));
+    RunTool(QStringLiteral("convert"),
+            {QStringLiteral("-size"), QStringLiteral("64x64"), QStringLiteral("xc:rgb(220,30,30)"),
+             QStringLiteral("-profile"), profiles + QStringLiteral("sRGB.icc"), QStringLiteral("-profile"),
+             profiles + QStringLiteral("AdobeRGB1998.icc"), adobe});
+    const QString cmyk = Path(QStringLiteral("cmyk.jpg"));
+    RunTool(QStringLiteral("convert"),
+            {QStringLiteral("-size"), QStringLiteral("64x64"), QStringLiteral("xc:rgb(40,110,200)"),
+             QStringLiteral("-colorspace"), QStringLiteral("CMYK"), cmyk});
+    const int margin = qRound(50 * 10.0 / 72.0);
+    const QPoint middle(margin + 12 + 134, margin + 12 + 180);
+    for (const auto& [picture, colourSpace] :
+         {std::pair{adobe, QStringLiteral("icc")}, std::pair{cmyk, QStringLiteral("cmyk")}}) {
+        CoverState cover = Cover(StandardDVD);
+        cover.bImagePath = picture.toStdString();
+        cover.bCoverText = cover.fCoverText = cover.bCoverTitle = cover.fCoverTitle =
+            cover.backCoverSpineText = "";
+        ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+        ASSERT_EQ(Export(cover, QStringLiteral("sheet.png"), 50), "");
+        const QString list = RunTool(QStringLiteral("pdfimages"),
+                                     {QStringLiteral("-list"), Path(QStringLiteral("sheet.pdf"))});
+        EXPECT_TRUE(list.contains(QRegularExpression(QStringLiteral("64\\s+64\\s+") + colourSpace)))
+            << list.toStdString();
+        RunTool(QStringLiteral("gs"),
+                {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+                 QStringLiteral("-sDEVICE=png16m"), QStringLiteral("-r50"),
+                 QStringLiteral("-sOutputFile=") + Path(QStringLiteral("gs.png")),
+                 Path(QStringLiteral("sheet.pdf"))});
+        const QColor drawn = QImage(Path(QStringLiteral("gs.png"))).pixelColor(middle);
+        const QColor printed = QImage(Path(QStringLiteral("sheet.png"))).pixelColor(middle);
+        EXPECT_LE(std::max({std::abs(drawn.red() - printed.red()), std::abs(drawn.green() - printed.green()),
+                            std::abs(drawn.blue() - printed.blue())}),
+                  12)
+            << picture.toStdString() << ": " << drawn.name().toStdString() << " by Ghostscript, "
+            << printed.name().toStdString() << " on the sheet";
     }
 }
