@@ -6,6 +6,7 @@
 #include "CoverGeometry.h"
 #include "CoverRenderer.h"
 #include "CoverRenderers.h"
+#include "PictureCut.h"
 #include "PreviewPictures.h"
 #include "QtConvert.h"
 #include "TrackListing.h"
@@ -163,6 +164,22 @@ void BM_PreviewRepaint(benchmark::State& state)
     state.counters["cache_over_preview_pixels"] = static_cast<double>(pictures.Pixels()) / (500.0 * 400.0);
 }
 
+// The first paint of a CD's back with the same photo freshly cropped to the back's
+// proportions (a JPEG cut on its own blocks), beside the first paint with the whole photo.
+void BM_PreviewFirstPaintCropped(benchmark::State& state)
+{
+    const std::string target = g_picture + "-cut";
+    const PictureCut cut = CutPicture(g_picture, QRect(438, 0, 5124, 4000), target);
+    CPreviewPictures pictures;
+    const std::unique_ptr<CCoverRenderer> renderer = PreviewRenderer(StandardCD, pictures);
+    renderer->m_strImagePath = cut.strPath;
+    QImage target500 = PreviewTarget();
+    for (auto _ : state) {
+        pictures.Clear();
+        PaintPreview(*renderer, target500);
+    }
+}
+
 // The DVD insert for paper at 600 ppi, drawn into a page-sized image as the printer would
 // receive it; the peak memory of the drawing is reported against one full-size image.
 void BM_DvdForPrintAt600(benchmark::State& state)
@@ -188,6 +205,7 @@ void BM_DvdForPrintAt600(benchmark::State& state)
 BENCHMARK(BM_DecodePictureOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeEighthScaleFloor)->Unit(benchmark::kMillisecond);
 // Each kind of case: 1 standard CD, 2 standard DVD, 4 slimline CD.
+BENCHMARK(BM_PreviewFirstPaintCropped)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewFirstPaint)
     ->Arg(StandardCD)
     ->Arg(StandardDVD)

@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -120,4 +121,13 @@ double PrintedPictureResolution(const QSize& pixels, const QSizeF& inches)
     if (pixels.isEmpty() || inches.isEmpty())
         return 0;
     return std::min(pixels.width() / inches.width(), pixels.height() / inches.height());
+}
+
+bool ProportionsDiffer(const QSize& pixels, const QSizeF& inches)
+{
+    if (pixels.isEmpty() || inches.isEmpty())
+        return false;
+    const double picture = static_cast<double>(pixels.width()) / pixels.height();
+    const double area = inches.width() / inches.height();
+    return std::abs(picture / area - 1.0) > 0.01;
 }

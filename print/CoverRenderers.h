@@ -42,3 +42,6 @@ QSizeF PictureAreaInches(const CoverState& cover, CoverSide side);
 // The pixels an inch a picture of that size prints at over the area: the lower of its two
 // ways, for it is stretched to fill both.
 double PrintedPictureResolution(const QSize& pixels, const QSizeF& inches);
+// Whether a picture's proportions differ from its area's by more than a hundredth: it is then
+// offered to be fitted, not only stretched.
+bool ProportionsDiffer(const QSize& pixels, const QSizeF& inches);

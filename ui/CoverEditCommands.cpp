@@ -27,7 +27,7 @@ constexpr int kSharpPrintPpi = 150;
 } // namespace
 
 CCoverEditCommands::CCoverEditCommands(QWidget* pWindow, CoverState& cover, CCoverView& view)
-    : m_pWindow(pWindow), m_cover(cover), m_view(view)
+    : m_pWindow(pWindow), m_cover(cover), m_view(view), m_fitting(pWindow, cover, view)
 {
 }
 
@@ -57,14 +57,31 @@ void CCoverEditCommands::UsePictureFile(const std::string& strPath)
                    kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    cover.coverChanged = true;
-    if (!exists)
+    if (!exists) {
+        cover.coverChanged = true;
         return;
-    (m_view.CurrentSide() == CoverSide::Front ? cover.fImagePath : cover.bImagePath) = strPath;
+    }
+    const std::optional<std::string> held = m_fitting.FitToSide(strPath);
+    if (!held)
+        return;
     cover.lastFilePath = strPath;
-    m_view.ShowImageButtonFor(strPath);
+    HoldPicture(*held);
+}
+
+// The side in view holds a picture file from now on.
+void CCoverEditCommands::HoldPicture(const std::string& strHeld)
+{
+    m_cover.coverChanged = true;
+    (m_view.CurrentSide() == CoverSide::Front ? m_cover.fImagePath : m_cover.bImagePath) = strHeld;
+    m_view.ShowImageButtonFor(strHeld);
     m_view.RedrawPreview();
-    WarnOfLowResolution(strPath);
+    WarnOfLowResolution(strHeld);
+}
+
+void CCoverEditCommands::AdjustPicture()
+{
+    if (const std::optional<std::string> held = m_fitting.Adjust())
+        HoldPicture(*held);
 }
 
 // A picture too small for its area prints soft: the user hears its size and the resolution
@@ -189,4 +206,9 @@ void CCoverEditCommands::ExtendImage()
     if (IsDvd(cover.covertype))
         cover.backCoverSpinesOn = checked;
     m_view.RedrawPreview();
+    // The picture's area grew or shrank by the spines: a fitted picture is offered a new fit.
+    if (!IsDvd(cover.covertype) && m_fitting.NeedsRefit() &&
+        MessageBox(m_pWindow, "The picture no longer has the proportions of the area it fills. Fit it again?",
+                   "Fit Picture", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        AdjustPicture();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CoverState.h"
+#include "PictureFitting.h"
 
 #include <string>
 
@@ -17,10 +18,13 @@ public:
     CCoverEditCommands(QWidget* pWindow, CoverState& cover, CCoverView& view);
 
     void ChooseImage();
-    // Makes a chosen file the background picture of the side in view. A file that is there
-    // but holds no picture the renderers can draw is refused with a message, and nothing
-    // changes.
+    // Makes a chosen file the background picture of the side in view, fitted to its area
+    // when its proportions differ. A file that is there but holds no picture the renderers
+    // can draw is refused with a message, and nothing changes; so does a cancelled fit.
     void UsePictureFile(const std::string& strPath);
+    // The Fit Picture dialog again for the side in view, while its original is at hand.
+    bool CanAdjustPicture() const { return m_fitting.CanAdjust(); }
+    void AdjustPicture();
     void ClearImage();
     void ChooseColor();
     // The track listing, or a DVD's texts.
@@ -30,6 +34,7 @@ public:
     void ExtendImage();
 
 private:
+    void HoldPicture(const std::string& strHeld);
     void WarnOfLowResolution(const std::string& strPath);
     void EditDvdTexts();
     void EditTrackListing();
@@ -37,4 +42,5 @@ private:
     QWidget* m_pWindow;
     CoverState& m_cover;
     CCoverView& m_view;
+    CPictureFitting m_fitting;
 };

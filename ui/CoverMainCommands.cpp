@@ -85,6 +85,11 @@ void CCoverMainDlg::OnExtendImage()
     m_pEdits->ExtendImage();
 }
 
+void CCoverMainDlg::OnAdjustPicture()
+{
+    m_pEdits->AdjustPicture();
+}
+
 CoverSide CCoverMainDlg::CurrentSide() const
 {
     return m_pView->CurrentSide();

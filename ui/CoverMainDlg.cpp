@@ -100,6 +100,19 @@ void CCoverMainDlg::ShowCoverInPreviews()
         preview->ShowCover(source);
     CdFrontPreview()->SetOtherSide(CdBackPreview());
     CdBackPreview()->SetOtherSide(CdFrontPreview());
+    for (QWidget* preview :
+         std::initializer_list<QWidget*>{CdFrontPreview(), CdBackPreview(), DvdPreview(), SlimlinePreview()})
+        preview->installEventFilter(this);
+}
+
+// A double-click on the preview adjusts the fit of its picture.
+bool CCoverMainDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::MouseButtonDblClick && m_pEdits->CanAdjustPicture()) {
+        OnAdjustPicture();
+        return true;
+    }
+    return CDialog::eventFilter(pWatched, pEvent);
 }
 
 QWidget* CCoverMainDlg::CreateControl(const ControlTemplate& control)
@@ -253,6 +266,9 @@ void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
         item->setToolTip(path);
     }
     recent->setToolTipsVisible(true);
+    QAction* adjust =
+        menu.addAction(QStringLiteral("A&djust Picture..."), this, [this] { OnAdjustPicture(); });
+    adjust->setEnabled(m_pEdits->CanAdjustPicture());
     menu.addAction(QStringLiteral("&Printer Alignment..."), this, [this] { OnPrinterAlignment(); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });

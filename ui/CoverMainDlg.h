@@ -63,6 +63,9 @@ public:
     void OnEditTexts();
     void OnChooseFont();
     void OnExtendImage();
+    // The Fit Picture dialog again for the side in view (the window's menu, or a double-click
+    // on the preview).
+    void OnAdjustPicture();
 
     // The front and back views of a standard CD. The side the side-dependent commands change
     // is the front exactly while "VIEW FRONT COVER" is pressed.
@@ -80,6 +83,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void ConnectCommands();

@@ -21,16 +21,16 @@ namespace {
 
 const QString kTrackListingTitle = QStringLiteral("Edit Cover Text/Track Listing");
 
-// A picture with something to see in every part: four coloured quarters, large enough to
-// print sharp on a CD (no notice about its resolution).
+// A picture with something to see in every part: four coloured quarters, in the proportions
+// of a CD's back and large enough to print sharp there (neither fitted nor noticed).
 QString MakePicture(const QString& folder)
 {
-    QImage picture(1200, 800, QImage::Format_RGB32);
+    QImage picture(1186, 926, QImage::Format_RGB32);
     QPainter painter(&picture);
-    painter.fillRect(0, 0, 600, 400, QColor(200, 40, 60));
-    painter.fillRect(600, 0, 600, 400, QColor(250, 210, 40));
-    painter.fillRect(0, 400, 600, 400, QColor(40, 150, 90));
-    painter.fillRect(600, 400, 600, 400, QColor(30, 60, 170));
+    painter.fillRect(0, 0, 593, 463, QColor(200, 40, 60));
+    painter.fillRect(593, 0, 593, 463, QColor(250, 210, 40));
+    painter.fillRect(0, 463, 593, 463, QColor(40, 150, 90));
+    painter.fillRect(593, 463, 593, 463, QColor(30, 60, 170));
     painter.end();
     const QString path = folder + QStringLiteral("/quarters.png");
     picture.save(path);

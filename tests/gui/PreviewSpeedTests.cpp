@@ -34,10 +34,10 @@ QString WritePhoto(const QString& path)
     return path;
 }
 
-// Large enough to print sharp on a CD: no notice about its resolution.
+// In a CD back's proportions and large enough to print sharp there: neither fitted nor noticed.
 void WriteColour(const QString& path, const QColor& colour)
 {
-    QImage picture(1200, 800, QImage::Format_RGB32);
+    QImage picture(1186, 926, QImage::Format_RGB32);
     picture.fill(colour);
     picture.save(path, "PNG");
 }

@@ -4,6 +4,8 @@
 #include "ConfigFolder.h"
 #include "CoverExport.h"
 #include "CoverFile.h"
+#include "CoverPrint.h"
+#include "PictureCut.h"
 #include "TrackListing.h"
 
 #include <FreeImage.h>
@@ -441,4 +443,35 @@ TEST_F(PdfPage, JpegsShowTheirOwnColoursOnTheSheetAndInThePdf)
             << picture.toStdString() << ": " << drawn.name().toStdString() << " by Ghostscript, "
             << printed.name().toStdString() << " on the sheet";
     }
+}
+
+// A 4:3 photo cut to the square front of a CD: a circle in it stays round on the printed
+// sheet, within a hundredth.
+TEST_F(PdfPage, ACroppedPhotoKeepsItsProportionsOnPaper)
+{
+    const QString photo = Path(QStringLiteral("circle.jpg"));
+    RunTool(QStringLiteral("convert"),
+            {QStringLiteral("-size"), QStringLiteral("1600x1200"), QStringLiteral("xc:white"),
+             QStringLiteral("-fill"), QStringLiteral("red"), QStringLiteral("-draw"),
+             QStringLiteral("circle 800,600 800,100"), photo});
+    const PictureCut cut = CutPicture(photo.toStdString(), QRect(200, 0, 1200, 1200),
+                                      Path(QStringLiteral("square")).toStdString());
+    ASSERT_FALSE(cut.strPath.empty()) << cut.strError;
+    CoverState cover = Cover(StandardCD);
+    cover.fImagePath = cut.strPath;
+    cover.fCoverText = cover.fCoverTitle = "";
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.png"), 300), "");
+    const QImage sheet = QImage(Path(QStringLiteral("sheet.png"))).convertToFormat(QImage::Format_RGB32);
+    const int margin = qRound(300 * 10.0 / 72.0);
+    const CRect front = FrontPieceRect(300, CoverGeometry::ForCoverType(StandardCD));
+    QRect red;
+    for (int y = front.top; y < front.bottom; ++y)
+        for (int x = front.left; x < front.right; ++x) {
+            const QRgb pixel = sheet.pixel(margin + x, margin + y);
+            if (qRed(pixel) > 200 && qGreen(pixel) < 80)
+                red |= QRect(x, y, 1, 1);
+        }
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_NEAR(static_cast<double>(red.width()) / red.height(), 1.0, 0.01);
+    EXPECT_NEAR(red.width(), (front.right - front.left) * 1000.0 / 1200, 4);
 }

@@ -5,6 +5,8 @@
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "CoverTextDlg.h"
+#include "FitFrameView.h"
+#include "FitPictureDlg.h"
 #include "FontDialog.h"
 #include "Help.h"
 #include "HoverButton.h"
@@ -22,6 +24,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -135,7 +138,8 @@ TEST_F(EditCommands, ChoosingAPictureStoresItOnlyWhenTheFileExists)
     const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
     QImage(4, 4, QImage::Format_RGB32).save(picture, "PNG"); // named as a JPEG, read as what it is
     host.AnswerFileDialog(picture.toStdString());
-    host.AnswerMessageBox(IDOK); // far too small to print sharp: the picture is kept
+    host.AnswerDialog(CFitPictureDlg::kStretch); // square on an oblong back: stretched as it is
+    host.AnswerMessageBox(IDOK);                 // far too small to print sharp: the picture is kept
     window.OnChooseImage();
     EXPECT_EQ(TheCover().bImagePath, picture.toStdString());
     EXPECT_EQ(TheCover().lastFilePath, picture.toStdString());
@@ -158,23 +162,91 @@ TEST_F(EditCommands, APictureTooSmallForItsAreaIsNoticedAndKept)
 {
     Open(StandardCD);
     const QString small = folder.filePath(QStringLiteral("small.png"));
-    ASSERT_TRUE(QImage(600, 450, QImage::Format_RGB32).save(small));
+    ASSERT_TRUE(QImage(593, 463, QImage::Format_RGB32).save(small)); // the area's proportions
     host.AnswerFileDialog(small.toStdString());
     host.AnswerMessageBox(IDOK);
     window.OnChooseImage();
     ASSERT_EQ(host.Questions().size(), 1u);
     EXPECT_EQ(host.Questions()[0].caption, "Picture Resolution");
     EXPECT_EQ(host.Questions()[0].text,
-              "\"small.png\" is 600 \u00D7 450 pixels: on this cover it will print at 97 pixels per inch, "
+              "\"small.png\" is 593 \u00D7 463 pixels: on this cover it will print at 100 pixels per inch, "
               "where 150 or more print sharp.\n\nThe picture is kept; a larger one would print sharper.");
     EXPECT_EQ(TheCover().bImagePath, small.toStdString());
 
     host.ClearQuestions();
     const QString large = folder.filePath(QStringLiteral("large.png"));
-    ASSERT_TRUE(QImage(1200, 900, QImage::Format_RGB32).save(large));
+    ASSERT_TRUE(QImage(1186, 926, QImage::Format_RGB32).save(large));
     host.AnswerFileDialog(large.toStdString());
     window.OnChooseImage();
-    EXPECT_TRUE(host.Questions().empty()); // 194 pixels an inch
+    EXPECT_TRUE(host.Questions().empty()); // 200 pixels an inch
+}
+
+// A 4:3 picture on the square front of a CD: the dialog opens on the largest centred square,
+// the keys move it, Crop keeps that square as a file of its own; Cancel changes nothing,
+// Stretch keeps the picture as it is, and Adjust Picture reopens on the part kept.
+TEST_F(EditCommands, APictureOfOtherProportionsIsFittedByCropOrStretch)
+{
+    Open(StandardCD);
+    ViewFront();
+    const QString photo = folder.filePath(QStringLiteral("photo.png"));
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QPainter(&picture).fillRect(1300, 0, 300, 1200, Qt::blue); // blue on the right
+    ASSERT_TRUE(picture.save(photo));
+
+    host.AnswerFileDialog(photo.toStdString());
+    host.AnswerDialog(IDCANCEL);
+    window.OnChooseImage();
+    EXPECT_TRUE(TheCover().fImagePath.empty());
+    EXPECT_FALSE(TheCover().coverChanged);
+
+    QRect started;
+    host.AnswerFileDialog(photo.toStdString());
+    host.AnswerDialog([&](CDialog& dialog) {
+        auto& fit = dynamic_cast<CFitPictureDlg&>(dialog);
+        started = fit.Frame();
+        for (int i = 0; i < 3; ++i) // Shift+Right: a tenth of the picture's width each
+            QTest::keyClick(fit.FrameView(), Qt::Key_Right, Qt::ShiftModifier);
+        return CFitPictureDlg::kCrop;
+    });
+    window.OnChooseImage();
+    EXPECT_EQ(started, QRect(200, 0, 1200, 1200));
+    const QString held = QString::fromStdString(TheCover().fImagePath);
+    EXPECT_TRUE(held.startsWith(QString::fromStdString(ExtractedPictureFolder()))) << held.toStdString();
+    const QImage cut(held);
+    EXPECT_EQ(cut.size(), QSize(1200, 1200));
+    EXPECT_EQ(cut.pixelColor(1199, 600), QColor(Qt::blue)); // the frame went to the right edge
+    EXPECT_TRUE(TheCover().coverChanged);
+
+    QRect reopened;
+    host.AnswerDialog([&](CDialog& dialog) {
+        reopened = dynamic_cast<CFitPictureDlg&>(dialog).Frame();
+        return CFitPictureDlg::kStretch;
+    });
+    window.OnAdjustPicture();
+    EXPECT_EQ(reopened, QRect(400, 0, 1200, 1200));
+    EXPECT_EQ(TheCover().fImagePath, photo.toStdString());
+    EXPECT_EQ(host.DialogsRun().back(), "CFitPictureDlg");
+}
+
+// Unticking "Extend image over spines?" narrows the back's picture area: a picture fitted to
+// it in this run is offered a new fit.
+TEST_F(EditCommands, ChangingTheExtendChoiceOffersToFitThePictureAgain)
+{
+    Open(StandardCD);
+    const QString photo = folder.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(QImage(2000, 1000, QImage::Format_RGB32).save(photo));
+    host.AnswerFileDialog(photo.toStdString());
+    host.AnswerDialog(CFitPictureDlg::kCrop);
+    window.OnChooseImage();
+    ASSERT_TRUE(host.Questions().empty());
+    host.AnswerMessageBox(IDYES);
+    host.AnswerDialog(CFitPictureDlg::kCrop);
+    QTest::mouseClick(window.Button(IDC_EXTEND_IMAGE), Qt::LeftButton);
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].caption, "Fit Picture");
+    const QImage refitted(QString::fromStdString(TheCover().bImagePath));
+    EXPECT_NEAR(static_cast<double>(refitted.width()) / refitted.height(), (5.925 - 0.5) / 4.625, 0.01);
 }
 
 TEST_F(EditCommands, TrackListingOkWithoutChangesStillMarksTheCover)

@@ -356,8 +356,8 @@ protected:
 TEST_F(DroppedFiles, APictureOnThePreviewBecomesTheBackgroundOfTheSideInView)
 {
     const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
-    QImage(1000, 1000, QImage::Format_RGB32).save(picture, "PNG"); // sharp enough: no notice
-    EXPECT_FALSE(Drop(picture, QPoint(5, 5)));                     // beside the preview: not taken
+    QImage(1185, 925, QImage::Format_RGB32).save(picture, "PNG"); // the back's proportions, sharp
+    EXPECT_FALSE(Drop(picture, QPoint(5, 5)));                    // beside the preview: not taken
     EXPECT_TRUE(TheCover().bImagePath.empty());
     EXPECT_TRUE(Drop(picture, OnThePreview()));
     EXPECT_EQ(QString::fromStdString(TheCover().bImagePath), picture);

@@ -9,6 +9,7 @@
 #include "CoverSettings.h"
 #include "CoverState.h"
 #include "CoverTextDlg.h"
+#include "FitPictureDlg.h"
 #include "FontDialog.h"
 #include "HoverButton.h"
 #include "Resources.h"
@@ -56,7 +57,7 @@ protected:
     void SetUp() override
     {
         InitProgramResources();
-        QImage picture(1800, 1200, QImage::Format_RGB32); // sharp on every kind: no notice
+        QImage picture(1800, 1350, QImage::Format_RGB32); // 4:3, sharp enough on every kind
         picture.fill(QColor(30, 120, 60));
         ASSERT_TRUE(picture.save(QPath("forest.png")));
     }
@@ -79,6 +80,7 @@ protected:
     void DesignCover(CCoverMainDlg& main, CoverType type)
     {
         host.AnswerFileDialog(Path("forest.png"));
+        host.AnswerDialog(CFitPictureDlg::kCrop); // no kind of case is 4:3: the middle is kept
         main.OnChooseImage();
         host.AnswerColorDialog(RGB(240, 230, 200));
         if (type == StandardCD)
