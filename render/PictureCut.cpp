@@ -17,48 +17,32 @@ struct Grid
     QSize block;  // the block grid of the upright picture
 };
 
-// The lossless turn that makes a stored JPEG upright, for each orientation.
-int TurnFor(int nOrientation)
+// The lossless turn that makes a stored JPEG upright, for each orientation, and which of the
+// stored picture's partial edge blocks (0 none, 1 those of the right edge, 2 those of the
+// bottom edge) a turn drops from the upright picture's left and top: a turn cannot move a
+// partial block to the upright top or left, so the upright picture then starts that far in.
+struct Turn
 {
-    static const int kTurns[] = {TJXOP_NONE,      TJXOP_NONE,  TJXOP_HFLIP,      TJXOP_ROT180, TJXOP_VFLIP,
-                                 TJXOP_TRANSPOSE, TJXOP_ROT90, TJXOP_TRANSVERSE, TJXOP_ROT270};
-    return nOrientation >= 1 && nOrientation <= 8 ? kTurns[nOrientation] : TJXOP_NONE;
-}
+    int op;
+    int dropsLeft;
+    int dropsTop;
+};
+constexpr Turn kTurns[] = {
+    {TJXOP_NONE, 0, 0},   {TJXOP_NONE, 0, 0},       {TJXOP_HFLIP, 1, 0},
+    {TJXOP_ROT180, 1, 2}, {TJXOP_VFLIP, 0, 2},      {TJXOP_TRANSPOSE, 0, 0},
+    {TJXOP_ROT90, 2, 0},  {TJXOP_TRANSVERSE, 2, 1}, {TJXOP_ROT270, 0, 1},
+};
 
-// A turn cannot move a partial block of the stored right or bottom edge to the upright top or
-// left: those blocks are dropped, and the upright picture then starts that far in.
 Grid GridFor(int nOrientation, const QSize& stored, const QSize& block)
 {
-    Grid grid;
-    grid.op = TurnFor(nOrientation);
-    const int rightRest = stored.width() % block.width();
-    const int bottomRest = stored.height() % block.height();
+    const Turn& turn = kTurns[nOrientation >= 1 && nOrientation <= 8 ? nOrientation : 1];
+    const int rests[] = {0, stored.width() % block.width(), stored.height() % block.height()};
     const bool swaps = SwapsSides(nOrientation);
-    const QSize upright = swaps ? stored.transposed() : stored;
+    Grid grid;
+    grid.op = turn.op;
     grid.block = swaps ? block.transposed() : block;
-    switch (grid.op) {
-    case TJXOP_HFLIP:
-        grid.shift = QPoint(rightRest, 0);
-        break;
-    case TJXOP_VFLIP:
-        grid.shift = QPoint(0, bottomRest);
-        break;
-    case TJXOP_ROT180:
-        grid.shift = QPoint(rightRest, bottomRest);
-        break;
-    case TJXOP_ROT90:
-        grid.shift = QPoint(bottomRest, 0);
-        break;
-    case TJXOP_ROT270:
-        grid.shift = QPoint(0, rightRest);
-        break;
-    case TJXOP_TRANSVERSE:
-        grid.shift = QPoint(bottomRest, rightRest);
-        break;
-    default:
-        break;
-    }
-    grid.size = upright - QSize(grid.shift.x(), grid.shift.y());
+    grid.shift = QPoint(rests[turn.dropsLeft], rests[turn.dropsTop]);
+    grid.size = (swaps ? stored.transposed() : stored) - QSize(grid.shift.x(), grid.shift.y());
     return grid;
 }
 

@@ -132,7 +132,7 @@ void CFitFrameView::mousePressEvent(QMouseEvent* event)
     setFocus();
 }
 
-// Moving drags the frame along; resizing keeps the opposite corner, the centre's side of it.
+// While a button is held, moving drags the frame along, resizing grows it about its centre.
 void CFitFrameView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = InPicture(event->position());
@@ -146,11 +146,6 @@ void CFitFrameView::mouseMoveEvent(QMouseEvent* event)
         resized.moveCenter(centre);
         SetFrame(resized);
     }
-}
-
-void CFitFrameView::mouseReleaseEvent(QMouseEvent*)
-{
-    m_drag = Drag::None;
 }
 
 void CFitFrameView::wheelEvent(QWheelEvent* event)

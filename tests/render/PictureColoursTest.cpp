@@ -1,6 +1,7 @@
 // Pictures in their own colours: an Adobe RGB photo shows what ImageMagick's profile
-// conversion shows, whether decoded whole or reduced for the preview.
+// conversion shows, whether decoded whole, reduced for the preview, or cut.
 #include "CoverPicture.h"
+#include "PictureCut.h"
 #include "RenderTestSupport.h"
 
 #include <QProcess>
@@ -60,4 +61,9 @@ TEST(PictureColours, AnAdobeRgbPhotoShowsItsOwnColours)
     const QColor reduced = Decoded(LoadCoverPictureFor(path.toStdString(), 16)).pixelColor(8, 8);
     EXPECT_TRUE(Within(whole, expected, 6)) << whole.name().toStdString();
     EXPECT_TRUE(Within(reduced, expected, 6)) << reduced.name().toStdString();
+    // A part cut out keeps the profile, and so the colours.
+    const PictureCut cut = CutPicture(path.toStdString(), QRect(16, 16, 32, 32),
+                                      folder.filePath(QStringLiteral("cut")).toStdString());
+    const QColor kept = Decoded(LoadCoverPicture(cut.strPath)).pixelColor(16, 16);
+    EXPECT_TRUE(Within(kept, expected, 6)) << kept.name().toStdString();
 }
