@@ -30,18 +30,6 @@ std::string FaceName(const LOGFONT& lf)
     return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE - 1));
 }
 
-// Copies a face name (UTF-8) into the 32-byte LOGFONT field. A longer name is cut at 31
-// bytes, before the character that would be split.
-void SetCoverFaceName(LOGFONT& lf, std::string_view face)
-{
-    size_t length = std::min<size_t>(face.size(), LF_FACESIZE - 1);
-    if (length < face.size()) {
-        while (length > 0 && (static_cast<unsigned char>(face[length]) & 0xC0) == 0x80)
-            --length;
-    }
-    SetFaceName(lf, std::string(face.substr(0, length)));
-}
-
 template <auto Member> bool SameValue(const CoverState& a, const CoverState& b)
 {
     return a.*Member == b.*Member;
@@ -147,7 +135,7 @@ template <LOGFONT CoverState::*Font> std::string WriteFace(const CoverState& cov
 
 template <LOGFONT CoverState::*Font> void ReadFace(std::string_view value, CoverState& cover)
 {
-    SetCoverFaceName(cover.*Font, DecodeCoverText(value));
+    SetFaceName(cover.*Font, DecodeCoverText(value)); // cut on a character boundary
 }
 
 template <LOGFONT CoverState::*Font> bool SameFace(const CoverState& a, const CoverState& b)

@@ -292,6 +292,11 @@ CoverLoadResult ReadCoverBytes(std::string_view bytes, CoverState& cover, const 
         return result;
     }
     ApplyCoverHeader(parts.header, cover);
+    // A DVD's "Print Spine?" box switches the spine outline with the picture flag, and only
+    // the picture flag is stored: the outline follows it back, or a cover saved without its
+    // outline would print one.
+    if (cover.covertype == StandardDVD || cover.covertype == SlimlineDVD)
+        cover.backCoverSpinesOn = cover.bBackPrintOverSpines;
     for (const CoverSide side : {CoverSide::Front, CoverSide::Back}) {
         const bool front = side == CoverSide::Front;
         const bool named = !ReadCoverValue(parts.header, front ? "fImagePath" : "bImagePath").empty();

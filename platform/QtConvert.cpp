@@ -104,8 +104,14 @@ QFont ToQFont(const LOGFONT& lf)
 
 void SetFaceName(LOGFONT& lf, const std::string& face)
 {
+    // A longer name is cut at 31 bytes, before the character that would be split: half a
+    // character is no name, and no cover file could hold it.
+    size_t length = std::min<size_t>(face.size(), LF_FACESIZE - 1);
+    if (length < face.size())
+        while (length > 0 && (static_cast<unsigned char>(face[length]) & 0xC0) == 0x80)
+            --length;
     std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
-    std::memcpy(lf.lfFaceName, face.data(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
+    std::memcpy(lf.lfFaceName, face.data(), length);
 }
 
 LOGFONT FromQFont(const QFont& font, int nLogPixelsY)

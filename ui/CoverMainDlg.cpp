@@ -190,7 +190,19 @@ BOOL CCoverMainDlg::OnInitDialog()
     setWindowIcon(ApplicationIconResource(IDI_APPLICATION_ICON));
     m_pView->ShowPreviewOf(type);
     m_pView->InvalidatePreviews();
+    FocusFirstTabStop();
     return TRUE;
+}
+
+// Every opening starts with the keyboard on the first tab stop, as the first one does: the
+// window run again to load a file would otherwise keep it on Load, where Space loads again.
+void CCoverMainDlg::FocusFirstTabStop()
+{
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain())
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this) && widget->isEnabled()) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 // The rest of the reset, with text sized for this screen, then the kind of case stored

@@ -89,6 +89,7 @@ private:
     void ConnectCommands();
     void ShowCoverInPreviews();
     void ResetCover();
+    void FocusFirstTabStop();
     void OnStartOver();
 
     // The pictures the previews show, kept at their size on screen while this window lives.

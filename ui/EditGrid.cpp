@@ -106,12 +106,14 @@ void CEditGrid::DeliverPostedKeys()
 
 void CEditGrid::OnClick()
 {
+    m_bUserMoved = true;
     if (!IsEditing())
         StartEdit();
 }
 
 void CEditGrid::OnKeyDown(short* pKeyCode, short)
 {
+    m_bUserMoved = true;
     if (*pKeyCode != VK_RETURN)
         return;
     if (IsEditing())

@@ -26,6 +26,10 @@ public:
     void EndEdit();
     bool IsEditing() const;
     CGridCellEdit* EditBox() const { return m_pEdit; }
+    // Whether the user has clicked in the grid or pressed a key there since it was last
+    // forgotten: until then the current cell is the one the dialog chose.
+    bool HasUserMoved() const { return m_bUserMoved; }
+    void ForgetUserMoves() { m_bUserMoved = false; }
 
     // Hands over an Enter that the edit box posted and that has not arrived yet: a click
     // on a button delivered in one piece reaches the button before the posted key would.
@@ -46,4 +50,5 @@ private:
     CFont m_font;
     int m_nLogPixelsX = kScreenDpi;
     int m_nLogPixelsY = kScreenDpi;
+    bool m_bUserMoved = false;
 };

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr LONG kNumberCol = 1;
+constexpr LONG kTitleCol = 2;
 constexpr LONG kLengthCol = 3;
 const char* const kHeadings[] = {"No.", "Title.", "Length"};
 const char* const kNewRow = "New Row";
@@ -97,6 +98,7 @@ BOOL CTrackListDlg::OnInitDialog()
     // the first title; Tab into the grid also lands on that title.
     m_pGrid->SetRow(1);
     m_pGrid->SetCol(2);
+    m_pGrid->ForgetUserMoves();
     if (m_bShowSpine)
         m_pSpineEdit->setFocus();
     else
@@ -214,11 +216,15 @@ void CTrackListDlg::RenumberRows()
 }
 
 // A new row above the current one, or below it when the current row is the last; the rows
-// are renumbered when they were numbered, and the new row becomes current.
+// are renumbered when they were numbered, and the new row becomes current. Before the user
+// has chosen a cell the current one is only where the keyboard starts: the row is added at
+// the end, as the listing's last row was current before the keyboard was placed.
 void CTrackListDlg::OnInsertTrack()
 {
     StoreOpenEdit();
-    LONG at = m_pGrid->GetRow();
+    const bool whereOpened =
+        !m_pGrid->HasUserMoved() && m_pGrid->GetRow() == 1 && m_pGrid->GetCol() == kTitleCol;
+    LONG at = whereOpened ? m_pGrid->GetRows() - 1 : m_pGrid->GetRow();
     if (at == m_pGrid->GetRows() - 1)
         ++at;
     m_pGrid->AddItem(kNewRow, at);

@@ -77,6 +77,9 @@ TEST(QtConvert, FaceNamesKeepThirtyOneCharacters)
     EXPECT_EQ(std::strlen(lf.lfFaceName), 31u);
     SetFaceName(lf, std::string(31, 'y'));
     EXPECT_EQ(std::string(lf.lfFaceName), std::string(31, 'y'));
+    // 30 letters and an accented one of two bytes: never half a character.
+    SetFaceName(lf, std::string(30, 'z') + "\xC3\xA9tendu");
+    EXPECT_EQ(std::string(lf.lfFaceName), std::string(30, 'z'));
 }
 
 TEST(QtConvert, BytesAreUtf8OrElseWindows1252)

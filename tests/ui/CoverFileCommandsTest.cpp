@@ -173,6 +173,23 @@ TEST_F(CoverFiles, LoadingRunsTheWindowAgainWithTheSavedCover)
     EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(StandardDVD));
     EXPECT_EQ(window.Button(IDC_TRACK_LISTING)->text(), QStringLiteral("Cover Text")); // laid out as a DVD
     EXPECT_FALSE(window.Button(IDC_EXTEND_IMAGE)->GetCheckState());
+    EXPECT_FALSE(TheCover().backCoverSpinesOn); // "Print Spine?" off: no spine outline either
+}
+
+// The window run again to load a cover gives the keyboard to its first tab stop, as a new
+// window does, not to Load, where Space would load again.
+TEST_F(CoverFiles, AfterALoadTheKeyboardIsWhereANewWindowPutsIt)
+{
+    QWidget* first = window.focusWidget();
+    ASSERT_NE(first, nullptr);
+    host.AnswerFileDialog(InFolder("kept"));
+    window.SaveCoverFile();
+    window.Button(IDC_LOAD)->setFocus();
+    host.AnswerFileDialog(InFolder("kept.slv"));
+    window.ChooseCoverFile();
+    RunWindow();
+    EXPECT_EQ(window.focusWidget(), first);
+    EXPECT_NE(window.focusWidget(), window.Button(IDC_LOAD));
 }
 
 TEST_F(CoverFiles, ALoadedBackPictureShowsClearImage)

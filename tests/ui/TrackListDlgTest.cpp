@@ -209,11 +209,21 @@ TEST_F(TrackListDialog, InsertTrackOnTheLastRowAddsTheRowBelowIt)
     EXPECT_EQ(Grid().GetRow(), 6);
 }
 
+// Right after opening, the current cell is only where the keyboard starts: Insert adds the row
+// at the end.
+TEST_F(TrackListDialog, InsertTrackRightAfterOpeningAppends)
+{
+    Open(Numbered(5));
+    Click(IDC_INSERT_TRACK);
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2", "Track 3", "Track 4", "Track 5", ""}));
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5.", "6."}));
+}
+
 TEST_F(TrackListDialog, NumbersThatAreNotDigitsAndDotsStopTheRenumbering)
 {
     for (const char* odd : {"A1", "Bonus"}) {
         Open(EncodeTrackListing({{"1.", "Intro", ""}, {odd, "Hidden", ""}, {"3.", "Outro", ""}}));
-        SetCurrent(1, 2);
+        ClickCell(1, 2); // the user picks the first title
         Click(IDC_INSERT_TRACK);
         EXPECT_EQ(Column(1), (Strings{"", "1.", odd, "3."})) << odd;
         SetCurrent(2, 2);
