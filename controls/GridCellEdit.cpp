@@ -3,7 +3,10 @@
 #include "QtConvert.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <limits>
 
 CGridCellEdit::CGridCellEdit(QWidget* pGrid) : QLineEdit(pGrid)
@@ -25,10 +28,10 @@ void CGridCellEdit::SetCellColors(COLORREF crText, COLORREF crBackground)
     update();
 }
 
-void CGridCellEdit::PostEnterToGrid()
+void CGridCellEdit::PostKeyToGrid(int nKey, Qt::KeyboardModifiers modifiers)
 {
     if (QWidget* grid = parentWidget())
-        QCoreApplication::postEvent(grid, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+        QCoreApplication::postEvent(grid, new QKeyEvent(QEvent::KeyPress, nKey, modifiers));
 }
 
 bool CGridCellEdit::IsGridOrInsideIt(const QWidget* pWidget) const
@@ -47,6 +50,12 @@ bool CGridCellEdit::event(QEvent* event)
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape) {
+            const bool backwards =
+                key == Qt::Key_Backtab || (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier);
+            if (event->type() == QEvent::KeyPress && key == Qt::Key_Escape)
+                PostKeyToGrid(Qt::Key_Escape);
+            else if (event->type() == QEvent::KeyPress)
+                PostKeyToGrid(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
             event->accept();
             return true;
         }
@@ -56,6 +65,13 @@ bool CGridCellEdit::event(QEvent* event)
 
 void CGridCellEdit::keyPressEvent(QKeyEvent* event)
 {
+    // Several lines or cells are no text for one cell: the grid spreads them over its rows.
+    if (event->matches(QKeySequence::Paste) &&
+        QGuiApplication::clipboard()->text().contains(QRegularExpression(QStringLiteral("[\\r\\n\\t]")))) {
+        PostKeyToGrid(Qt::Key_V, Qt::ControlModifier);
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -23,3 +23,16 @@ std::string WithoutListingMarkers(std::string cell);
 // there is none; the search for the next "[DELIM]" starts at the cell just taken, so a
 // text without "[DELIM]" has no cells. What stands between cells is ignored.
 std::vector<std::string> DecodeTrackListingCells(const std::string& text);
+
+// A cell on one line: every line break and tab becomes a space. A cell holding a line break
+// would start a new line in its column on the cover and put every later number and length
+// one row off its title.
+std::string OneLineCell(const std::string& cell);
+
+// The rows without the trailing ones that have neither title nor length: an empty row
+// between filled ones stays (a spacer), a number alone at the end is not printed.
+std::vector<TrackRow> WithoutTrailingEmptyRows(std::vector<TrackRow> rows);
+
+// Text pasted into the listing as rows of cells: a row for each line (a last empty line left
+// out), its cells split at tabs as spreadsheets copy them, each cell on one line.
+std::vector<std::vector<std::string>> PastedRows(const std::string& text);

@@ -114,11 +114,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Moves the current cell as the user's keys and clicks do: LeaveCell first, then shown.
+    void MoveToCellByUser(LONG nRow, LONG nCol);
 
 private:
     bool IsCell(LONG nRow, LONG nCol) const;
     QRect CellRectPixels(LONG nRow, LONG nCol) const;
-    void MoveToCellByUser(LONG nRow, LONG nCol);
     bool MoveByKey(int nKey, Qt::KeyboardModifiers modifiers);
     void ShowCurrentCell();
     void ApplyColors();

@@ -245,6 +245,7 @@ constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOWDEFAULT = 10;
 
 // Virtual keys.
+constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_END = 0x23;
@@ -253,4 +254,5 @@ constexpr int VK_LEFT = 0x25;
 constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
+constexpr int VK_DELETE = 0x2E;
 constexpr int VK_F1 = 0x70;

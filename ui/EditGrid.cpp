@@ -5,8 +5,11 @@
 #include "QtConvert.h"
 #include "TrackListing.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <algorithm>
 
 CEditGrid::CEditGrid(QWidget* pParent) : CMSFlexGrid(pParent)
 {
@@ -88,8 +91,8 @@ void CEditGrid::EndEdit()
 {
     if (!m_pEdit)
         return;
-    // The listing's markers cannot stand in a cell; the rest of the text is kept.
-    const std::string text = WithoutListingMarkers(FromQString(m_pEdit->text()));
+    // The listing's markers and line breaks cannot stand in a cell; the rest of the text is kept.
+    const std::string text = OneLineCell(WithoutListingMarkers(FromQString(m_pEdit->text())));
     if (GetRow() >= GetFixedRows() && GetCol() >= GetFixedCols())
         SetTextMatrix(GetRow(), GetCol(), text);
     // Qt hands the focus of a widget being hidden to the next one in the tab order; the
@@ -111,15 +114,90 @@ void CEditGrid::OnClick()
         StartEdit();
 }
 
-void CEditGrid::OnKeyDown(short* pKeyCode, short)
+// The keys a spreadsheet has, beside Enter, which starts and ends an edit. A key the grid
+// acts on here goes no further (no move, no leaving the grid).
+void CEditGrid::OnKeyDown(short* pKeyCode, short nShift)
 {
     m_bUserMoved = true;
-    if (*pKeyCode != VK_RETURN)
+    if (*pKeyCode == VK_RETURN) {
+        if (IsEditing())
+            EndEdit();
+        else
+            StartEdit();
         return;
-    if (IsEditing())
+    }
+    if (IsEditing() ? OnKeyWhileEditing(*pKeyCode, nShift) : OnKeyOnCell(*pKeyCode, nShift))
+        *pKeyCode = 0;
+}
+
+// Tab and Shift+Tab keep the edit and move on along the row; Escape gives the cell back as it was.
+bool CEditGrid::OnKeyWhileEditing(short nKeyCode, short nShift)
+{
+    if (nKeyCode == VK_TAB) {
         EndEdit();
-    else
-        StartEdit();
+        MoveAlong(nShift & SHIFT_MASK);
+        return true;
+    }
+    if (nKeyCode == VK_ESCAPE) {
+        CancelEdit();
+        return true;
+    }
+    if (nKeyCode == 'V' && (nShift & CTRL_MASK) && pasteText) { // several lines posted by the box
+        CancelEdit();
+        pasteText(FromQString(QGuiApplication::clipboard()->text()));
+        return true;
+    }
+    return false;
+}
+
+// Down on the last row adds one; Delete empties the cell; Ctrl+V pastes.
+bool CEditGrid::OnKeyOnCell(short nKeyCode, short nShift)
+{
+    if (nKeyCode == VK_DOWN && GetRow() == GetRows() - 1 && appendRow) {
+        appendRow(); // the grid's own move then goes down into it
+        return false;
+    }
+    if (nKeyCode == VK_DELETE && IsDataCell()) {
+        SetText(std::string());
+        return true;
+    }
+    if (nKeyCode == 'V' && (nShift & CTRL_MASK) && pasteText && IsDataCell()) {
+        pasteText(FromQString(QGuiApplication::clipboard()->text()));
+        return true;
+    }
+    return false;
+}
+
+void CEditGrid::MoveAlong(bool bBackwards)
+{
+    const LONG firstCol = GetFixedCols(); // the number's column, after the hidden fixed one
+    const LONG titleCol = firstCol + 1;
+    const LONG lastCol = GetCols() - 1;
+    LONG row = GetRow();
+    LONG col = GetCol();
+    if (!bBackwards && col < lastCol) {
+        ++col;
+    } else if (!bBackwards) {
+        if (row == GetRows() - 1 && appendRow)
+            appendRow();
+        row = std::min(row + 1, GetRows() - 1);
+        col = titleCol;
+    } else if (col > firstCol) {
+        --col;
+    } else if (row > GetFixedRows()) {
+        --row;
+        col = lastCol;
+    }
+    MoveToCellByUser(row, col);
+}
+
+void CEditGrid::CancelEdit()
+{
+    if (!m_pEdit)
+        return;
+    if (m_pEdit->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    m_pEdit->hide();
 }
 
 // Typing on a cell starts editing it with what was typed, as spreadsheet grids do.

@@ -7,6 +7,7 @@
 #include "ModalHost.h"
 #include "QtConvert.h"
 #include "TrackImport.h"
+#include "TrackListing.h"
 
 #include <QApplication>
 #include <QFile>
@@ -118,7 +119,7 @@ void CTrackListDlg::ShowImportedRows(const std::vector<TrackRow>& rows)
         for (LONG col = 1; col <= 3; ++col) {
             m_pGrid->SetRow(row);
             m_pGrid->SetCol(col);
-            m_pGrid->SetText(rows[i][static_cast<size_t>(col - 1)]);
+            m_pGrid->SetText(OneLineCell(rows[i][static_cast<size_t>(col - 1)])); // a title on one line
             m_pGrid->SetCellAlignment(flexAlignLeftCenter);
         }
     }

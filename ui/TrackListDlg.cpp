@@ -73,6 +73,8 @@ QWidget* CTrackListDlg::CreateControl(const ControlTemplate& control)
     if (control.nId != IDC_TRACK_GRID)
         return nullptr;
     m_pGrid = new CEditGrid(this);
+    m_pGrid->appendRow = [this] { AppendRow(); };
+    m_pGrid->pasteText = [this](const std::string& text) { PasteRows(text); };
     return m_pGrid;
 }
 
@@ -162,20 +164,19 @@ void CTrackListDlg::StoreOpenEdit()
         m_pGrid->EndEdit();
 }
 
+// The rows as the cover keeps them: every cell on one line, and no empty rows at the end
+// (their numbers alone would be printed).
 void CTrackListDlg::OnOK()
 {
     StoreOpenEdit();
     std::vector<TrackRow> rows;
     for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
-        m_pGrid->SetRow(row);
         TrackRow cells;
-        for (LONG col = kNumberCol; col <= kLengthCol; ++col) {
-            m_pGrid->SetCol(col);
-            cells[size_t(col - kNumberCol)] = m_pGrid->GetText();
-        }
+        for (LONG col = kNumberCol; col <= kLengthCol; ++col)
+            cells[size_t(col - kNumberCol)] = OneLineCell(m_pGrid->GetTextMatrix(row, col));
         rows.push_back(cells);
     }
-    m_strListing = EncodeTrackListing(rows);
+    m_strListing = EncodeTrackListing(WithoutTrailingEmptyRows(rows));
     // The spine box holds the text it was given even while hidden, on the front side; a
     // text the user did not change comes back as it was given, byte for byte.
     if (m_pSpineEdit->text() != ToQString(m_strSpineBefore))
@@ -232,6 +233,42 @@ void CTrackListDlg::OnInsertTrack()
     if (RowsAreNumbered())
         RenumberRows();
     m_pGrid->SetRow(at);
+}
+
+// A new row after the last, numbered when the rows are; the current cell stays.
+void CTrackListDlg::AppendRow()
+{
+    const LONG row = m_pGrid->GetRow();
+    const LONG col = m_pGrid->GetCol();
+    const bool numbered = RowsAreNumbered();
+    m_pGrid->AddItem(kNewRow, m_pGrid->GetRows());
+    m_pGrid->SetRow(m_pGrid->GetRows() - 1);
+    m_pGrid->SetCol(kTitleCol);
+    m_pGrid->SetText(std::string());
+    m_pGrid->SetCellAlignment(flexAlignLeftBottom);
+    if (numbered)
+        RenumberRows();
+    m_pGrid->SetRow(row);
+    m_pGrid->SetCol(col);
+}
+
+// Pasted lines fill the rows from the current one down, rows added as needed; a line's
+// tab-separated cells fill the columns from the current one on, as far as the length.
+void CTrackListDlg::PasteRows(const std::string& text)
+{
+    const std::vector<std::vector<std::string>> lines = PastedRows(text);
+    const LONG firstRow = m_pGrid->GetRow();
+    const LONG firstCol = std::max(m_pGrid->GetCol(), kNumberCol);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const LONG row = firstRow + static_cast<LONG>(i);
+        if (row >= m_pGrid->GetRows())
+            AppendRow();
+        for (size_t j = 0; j < lines[i].size() && firstCol + static_cast<LONG>(j) <= kLengthCol; ++j)
+            m_pGrid->SetTextMatrix(row, firstCol + static_cast<LONG>(j),
+                                   OneLineCell(WithoutListingMarkers(lines[i][j])));
+    }
+    m_pGrid->SetRow(firstRow);
+    m_pGrid->SetCol(firstCol);
 }
 
 // Removes the current row; the only data row is emptied instead, since the grid keeps at

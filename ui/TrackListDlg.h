@@ -44,6 +44,8 @@ protected:
 
 private:
     void StoreOpenEdit();
+    void AppendRow();
+    void PasteRows(const std::string& text);
     TrackImport ImportChosen(const std::vector<std::string>& paths);
     bool HasTypedTitles() const;
     void ShowImportedRows(const std::vector<TrackRow>& rows);

@@ -7,21 +7,30 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Stands in for the grid: counts the Enter key-downs it is told about.
+// Stands in for the grid: counts the Enter key-downs it is told about and notes every key,
+// taking them all as the grid does (Tab included).
 class CStandInGrid : public QWidget
 {
 public:
     using QWidget::QWidget;
     int m_nEnters = 0;
+    std::vector<std::pair<int, bool>> m_keys; // key, with Shift
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override
+    bool event(QEvent* event) override
     {
-        if (event->key() == Qt::Key_Return)
+        if (event->type() != QEvent::KeyPress)
+            return QWidget::event(event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return)
             ++m_nEnters;
+        m_keys.emplace_back(key->key(), (key->modifiers() & Qt::ShiftModifier) != 0);
+        return true;
     }
 };
 
@@ -64,14 +73,20 @@ TEST_F(CellEditDialog, EnterTellsTheGridAndStaysFromTheDialog)
     EXPECT_TRUE(edit->isVisible());  // the box never hides itself
 }
 
-TEST_F(CellEditDialog, EscapeAndTabStayInTheBox)
+// Escape, Tab and Shift+Tab never reach the dialog (no Cancel, no focus moving on): the box
+// tells the grid, which cancels the edit or moves along the row.
+TEST_F(CellEditDialog, EscapeAndTabGoToTheGridNotTheDialog)
 {
     QTest::keyClick(edit, Qt::Key_Escape);
     QTest::keyClick(edit, Qt::Key_Tab);
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::processEvents();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(grid->m_nEnters, 0);
+    const std::vector<std::pair<int, bool>> told = {
+        {Qt::Key_Escape, false}, {Qt::Key_Tab, false}, {Qt::Key_Tab, true}};
+    EXPECT_EQ(grid->m_keys, told);
 }
 
 TEST_F(CellEditDialog, ArrowsHomeAndEndMoveTheCaretInsideTheBox)

@@ -42,3 +42,8 @@ TEST(TrackListing, ACellHoldingAnOpeningMarkerSplitsOnTheNextReading)
     // Cells are not escaped: the next search starts inside the cell just taken.
     EXPECT_EQ(DecodeTrackListingCells("[DELIM]x[DELIM]y[/DELIM]"), (Cells{"x[DELIM]y", "y"}));
 }
+
+TEST(TrackListing, ACellIsKeptOnOneLine)
+{
+    EXPECT_EQ(OneLineCell("Side A\r\nIntro\nPart\rTwo\tlive"), "Side A Intro Part Two live");
+}

@@ -37,11 +37,13 @@ QString MakePicture(const QString& folder)
     return path;
 }
 
+// The listing a new cover's eight numbered rows give with these titles typed: the rows
+// left empty at the end are not kept.
 std::string EightRowsWith(const std::vector<std::string>& titles)
 {
     std::vector<TrackRow> rows;
-    for (size_t i = 0; i < 8; ++i)
-        rows.push_back({std::to_string(i + 1) + ".", i < titles.size() ? titles[i] : "", ""});
+    for (size_t i = 0; i < titles.size(); ++i)
+        rows.push_back({std::to_string(i + 1) + ".", titles[i], ""});
     return EncodeTrackListing(rows);
 }
 
@@ -342,4 +344,41 @@ TEST_F(RealProgram, ImportingAFolderOfMusicFillsTheTrackListing)
     cover.bCoverText = EncodeTrackListing({{"1.", "Harbour Lights", "0:02"}, {"2.", "Paper Boats", "0:03"}});
     cover.backCoverSpineText = "Ann Vale - Night Drive";
     EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("imported")));
+}
+
+// The track grid's keys as a person types: Tab from a title to its length and on to the next
+// row's title, Escape dropping a half-typed cell, Down past the last row adding one. The
+// preview shows every length beside its own title.
+TEST_F(RealProgram, TheTrackGridTakesTabEscapeAndDownAsASpreadsheetDoes)
+{
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    user.Click(IDC_TRACK_LISTING);
+    ASSERT_FALSE(WaitForKeyboard(kTrackListingTitle).isEmpty());
+    TypeText(QStringLiteral("Mix"));
+    PressKeys({QStringLiteral("Tab")});
+    TypeText(QStringLiteral("Sunrise Intro"));
+    PressKeys({QStringLiteral("Tab")});
+    TypeText(QStringLiteral("3:41"));
+    PressKeys({QStringLiteral("Tab")});
+    TypeText(QStringLiteral("Noon"));
+    PressKeys({QStringLiteral("Tab")});
+    TypeText(QStringLiteral("9:99"));
+    PressKeys({QStringLiteral("Escape")}); // the length typed by mistake is dropped
+    PressKeys({QStringLiteral("Left")});   // back to the title's column
+    for (int i = 0; i < 7; ++i)            // down to the last of the eight rows, and one more
+        PressKeys({QStringLiteral("Down")});
+    TypeText(QStringLiteral("Bonus"));
+    PressKeys({QStringLiteral("Return")});
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDOK));
+    ASSERT_TRUE(WaitForWindowToClose(kTrackListingTitle));
+    CoverState cover = NewCover(StandardCD);
+    cover.backCoverSpineText = "Mix";
+    std::vector<TrackRow> rows = {{"1.", "Sunrise Intro", "3:41"}, {"2.", "Noon", ""}};
+    for (int i = 3; i <= 8; ++i)
+        rows.push_back({std::to_string(i) + ".", "", ""});
+    rows.push_back({"9.", "Bonus", ""});
+    cover.bCoverText = EncodeTrackListing(rows);
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("grid-keys")));
+    EXPECT_TRUE(user.ExitAnswering(
+        {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
 }

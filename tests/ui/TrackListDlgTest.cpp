@@ -10,6 +10,7 @@
 #include "resource.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,18 +105,24 @@ TEST_F(TrackListDialog, IsBuiltFromItsTemplate)
             << label->text().toStdString();
 }
 
-TEST_F(TrackListDialog, AnEmptyTextGivesEightNumberedRowsThatOkStoresAtOnce)
+// Rows with neither title nor length at the end are not kept: their numbers alone would be
+// printed. A spacer between filled rows stays.
+TEST_F(TrackListDialog, AnEmptyTextGivesEightNumberedRowsOfWhichOkKeepsTheFilledOnes)
 {
     Open("");
     EXPECT_EQ(Grid().GetRows(), 9);
     EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8."}));
     Click(IDOK);
     EXPECT_EQ(dialog.result(), IDOK);
-    std::string expected;
-    for (int i = 1; i <= 8; ++i)
-        expected += "[DELIM]" + std::to_string(i) + ".[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r";
-    EXPECT_EQ(dialog.m_strListing, expected);
+    EXPECT_EQ(dialog.m_strListing, "");
     EXPECT_EQ(dialog.m_strListingBefore, "");
+
+    Open("");
+    Grid().SetTextMatrix(1, 2, "SUMMER MIXTAPE");
+    Grid().SetTextMatrix(3, 2, "for Anna");
+    dialog.OnOK();
+    EXPECT_EQ(dialog.m_strListing,
+              EncodeTrackListing({{"1.", "SUMMER MIXTAPE", ""}, {"2.", "", ""}, {"3.", "for Anna", ""}}));
 }
 
 TEST_F(TrackListDialog, AListingOpensWithExactlyItsRowsAndOkWritesItBackUnchanged)
@@ -149,9 +156,11 @@ TEST_F(TrackListDialog, ATextWithoutCellsOpensWithOneEmptyRowThatInsertTrackGrow
     EXPECT_EQ(Grid().GetRow(), 1); // the current cell is a data cell, not a heading
     Click(IDC_INSERT_TRACK);
     EXPECT_EQ(Grid().GetRows(), 3);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2."}));
+    Grid().SetTextMatrix(2, 2, "Coda");
     dialog.OnOK();
     EXPECT_EQ(dialog.m_strListing, "[DELIM]1.[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r"
-                                   "[DELIM]2.[/DELIM][DELIM][/DELIM][DELIM][/DELIM]\n\r");
+                                   "[DELIM]2.[/DELIM][DELIM]Coda[/DELIM][DELIM][/DELIM]\n\r");
 }
 
 // The listing's markers typed into a cell would cut it or shift every later cell: they are
@@ -517,4 +526,71 @@ TEST_F(TrackListDialog, AFolderOfTwoThousandUnreadableFilesIsReportedAndChangesN
     EXPECT_EQ(host.Questions()[0].text,
               "No tracks were found there.\n\n0 tracks imported; 2000 files could not be read.");
     EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2"}));
+}
+
+namespace {
+
+// Keys as a person types them: each to whatever has the keyboard at that moment.
+void Type(const QString& text)
+{
+    for (const QChar c : text) {
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        QApplication::processEvents();
+    }
+}
+
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    QApplication::processEvents();
+}
+
+} // namespace
+
+// Tab keeps the edit and moves on (from a length to the next row's title), Shift+Tab goes
+// back, Escape gives the cell back as it was, Delete empties a cell.
+TEST_F(TrackListDialog, TabEscapeAndDeleteWorkAsInASpreadsheet)
+{
+    Open(Numbered(2), /*showSpine=*/false);
+    ClickCell(1, 2);
+    Type(QStringLiteral("Sunrise Intro"));
+    Press(Qt::Key_Tab);
+    Type(QStringLiteral("3:41"));
+    Press(Qt::Key_Tab);
+    Type(QStringLiteral("Noon"));
+    Press(Qt::Key_Tab, Qt::ShiftModifier); // kept, and back to the row's number
+    Type(QStringLiteral("9"));
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2."}));
+    EXPECT_EQ(Column(2), (Strings{"Sunrise Intro", "Noon"}));
+    EXPECT_EQ(Column(3), (Strings{"3:41", "2:00"}));
+    EXPECT_EQ(Grid().GetRow(), 2);
+    EXPECT_EQ(Grid().GetCol(), 1);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(Column(2), (Strings{"Sunrise Intro", ""}));
+}
+
+// Down on the last row adds a numbered row; Ctrl+V spreads lines over rows (adding them) and
+// tab-separated cells over the columns, whether a cell is selected or being edited.
+TEST_F(TrackListDialog, DownAddsARowAndPastedLinesFillRows)
+{
+    Open(Numbered(2), /*showSpine=*/false);
+    SetCurrent(2, 2);
+    Grid().setFocus();
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3."}));
+    EXPECT_EQ(Grid().GetRow(), 3);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("Falling Up\t4:20\nLong Road\r\nCoda\t1:09\n"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2", "Falling Up", "Long Road", "Coda"}));
+    EXPECT_EQ(Column(3), (Strings{"1:00", "2:00", "4:20", "", "1:09"}));
+    EXPECT_EQ(Column(1), (Strings{"1.", "2.", "3.", "4.", "5."}));
+
+    ClickCell(1, 2); // an edit open: a paste of several lines goes to the rows all the same
+    QGuiApplication::clipboard()->setText(QStringLiteral("Intro\nReprise"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(Grid().IsEditing());
+    EXPECT_EQ(Column(2), (Strings{"Intro", "Reprise", "Falling Up", "Long Road", "Coda"}));
 }
