@@ -16,16 +16,18 @@ void CCdCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     const int H = m_nHeight;
     const int S = m_nSpineWidth;
     CSize extent;
+    std::string spine;
     {
         const CSelectedFont rightFont(dc, SpineFont(m_lfText, 12, nLogPixelsY, -900), m_crText);
-        extent = dc.GetTextExtent(m_strSpineText);
+        spine = SpineTextToFit(dc, H);
+        extent = dc.GetTextExtent(spine);
         const CRect rightClip(W - S, 0, W + extent.cy, H);
-        dc.ExtTextOut(W - S + extent.cy + 2, H / 2 - extent.cx / 2, ETO_CLIPPED, &rightClip, m_strSpineText);
+        dc.ExtTextOut(W - S + extent.cy + 2, H / 2 - extent.cx / 2, ETO_CLIPPED, &rightClip, spine);
     }
     // The left spine uses the measure of the right one: the text is measured once.
     const CSelectedFont leftFont(dc, SpineFont(m_lfText, 12, nLogPixelsY, 900), m_crText);
     const CRect leftClip(0, 0, S + extent.cy, H);
-    dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, m_strSpineText);
+    dc.ExtTextOut(S / 5, H / 2 + extent.cx / 2, ETO_CLIPPED, &leftClip, spine);
 }
 
 CRect CCdCoverRenderer::TextArea(int nLogPixelsY) const

@@ -59,11 +59,31 @@ LOGFONT SpineFont(const LOGFONT& lfText, int nPoints, int nLogPixelsY, LONG lEsc
 // nFontDpi (truncated), and that size is made again in the target's pixels.
 LOGFONT TextFontForTarget(const LOGFONT& lfText, int nFontDpi, int nLogPixelsY);
 
+// What a drawing could not show: rows of a listing below the piece, titles cut at the length
+// column or the edge, lines of text below the piece, other texts cut at the edge (a line of
+// cover text, a spine text). Nothing that is not shown is drawn: a PDF holds no hidden text.
+struct TextFit
+{
+    int nRowsHidden = 0; // rows holding a title or a length
+    int nTitlesCut = 0;
+    int nLinesHidden = 0;
+    int nTextsCut = 0;
+    int nSpinesCut = 0;
+    bool Fits() const { return nRowsHidden + nTitlesCut + nLinesHidden + nTextsCut + nSpinesCut == 0; }
+};
+
+// The text as it fits nWidth pixels in the context's font: whole, or cut with an ellipsis
+// (*pCut then true).
+std::string TextToFit(CDC& dc, const std::string& strText, int nWidth, bool* pCut);
+
 // The title and three-column track listing in the text rectangle: the title on top
-// (pushing the listing down by one line of "A" when it is not empty), column 1 at the
-// left, column 2 after the pixel width of the longest first-column cell, column 3
-// right-aligned. The context's text font must be selected.
-void DrawTrackListing(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect);
+// (pushing the listing down by one line of "A" when it is not empty), then a row a line:
+// the number at the left, the title a space's width after the widest number and ending a
+// space before the widest length (cut with an ellipsis where it would run on), the length
+// right-aligned. The context's text font must be selected; what does not fit is counted.
+void DrawTrackListing(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect,
+                      TextFit* pFit = nullptr);
 
 // Draws a text in the rectangle after its title, as the DVD panels show them.
-void DrawTitledText(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect);
+void DrawTitledText(CDC& dc, const std::string& strTitle, const std::string& strText, CRect rect,
+                    TextFit* pFit = nullptr);

@@ -16,6 +16,7 @@ void CCoverRenderer::DrawCover(CDC* pDC, HDC hDC, CRect rect, UINT)
 {
     COffscreenCover offscreen(pDC, m_nWidth, m_nHeight,
                               Pictures().DrawsStraightOntoTarget() ? &rect : nullptr);
+    m_fit = TextFit{};
     PaintBackground(offscreen);
     CDC& dc = offscreen.DC();
     const int T = hDC->GetDeviceCaps(LOGPIXELSY);
@@ -55,6 +56,15 @@ void CCoverRenderer::PaintBackground(COffscreenCover& offscreen)
 bool CCoverRenderer::StretchPicture(CDC& dc, const CRect& area)
 {
     return Pictures().StretchOnto(dc, {m_strImagePath, area, m_dScaleX, m_dScaleY, m_crBackground});
+}
+
+std::string CCoverRenderer::SpineTextToFit(CDC& dc, int nLength)
+{
+    bool cut = false;
+    std::string text = TextToFit(dc, m_strSpineText, nLength, &cut);
+    if (cut)
+        ++m_fit.nSpinesCut;
+    return text;
 }
 
 CPictureSource& CCoverRenderer::Pictures() const

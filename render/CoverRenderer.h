@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "CoverDrawing.h"
+
 class COffscreenCover;
 class CPictureSource;
 
@@ -50,6 +52,9 @@ public:
     COLORREF m_crText = RGB(0, 0, 0);
     LOGFONT m_lfText{};
 
+    // What the last drawing of the cover could not show.
+    const TextFit& Fit() const { return m_fit; }
+
 protected:
     // The kind's steps of the drawing, in the order DrawCover takes them.
     // The background colour and the picture: by default the colour over the whole piece and
@@ -62,6 +67,10 @@ protected:
 
     // Stretches this side's picture over an area; false when there is none to draw.
     bool StretchPicture(CDC& dc, const CRect& area);
+    // The spine text as it fits the spine's length, counted as cut when it does not.
+    std::string SpineTextToFit(CDC& dc, int nLength);
+
+    TextFit m_fit;
 
 private:
     CPictureSource& Pictures() const;

@@ -4,5 +4,5 @@
 
 void CListingCoverRenderer::DrawTexts(CDC& dc, int nLogPixelsY)
 {
-    DrawTrackListing(dc, m_strTitle, m_strText, TextArea(nLogPixelsY));
+    DrawTrackListing(dc, m_strTitle, m_strText, TextArea(nLogPixelsY), &m_fit);
 }

@@ -23,8 +23,9 @@ void CSlimlineCoverRenderer::DrawSpineTexts(CDC& dc, int nLogPixelsY)
     const int F = m_nFlapWidth;
     const CRect clip(F, 0, F + S, m_nHeight);
     const CSelectedFont spineFont(dc, SpineFont(m_lfText, 7, nLogPixelsY, -900), m_crText);
-    const CSize extent = dc.GetTextExtent(m_strSpineText);
-    dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, m_strSpineText);
+    const std::string spine = SpineTextToFit(dc, m_nHeight);
+    const CSize extent = dc.GetTextExtent(spine);
+    dc.ExtTextOut(F + S, m_nHeight / 2 - extent.cx / 2, ETO_CLIPPED, &clip, spine);
 }
 
 CRect CSlimlineCoverRenderer::TextArea(int nLogPixelsY) const

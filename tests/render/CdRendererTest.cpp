@@ -141,6 +141,7 @@ TEST_F(CdRenderer, FourCellListingFillsRowOneAndOnlyTheFirstColumnOfRowTwo)
 {
     cover.m_strText = "[DELIM]1.[/DELIM][DELIM]Harbour[/DELIM][DELIM]3:40[/DELIM]\n\r[DELIM]2.[/DELIM]\n\r";
     const int numberWidth = TextExtent(Arial(-24), "1.", 96).cx;
+    const int space = TextExtent(Arial(-24), " ", 96).cx;
 
     const QImage page = RenderForPrint(cover, 96);
 
@@ -148,7 +149,9 @@ TEST_F(CdRenderer, FourCellListingFillsRowOneAndOnlyTheFirstColumnOfRowTwo)
     const QRect rest = InkBounds(page, Row(0).adjusted(numberWidth, 0, 0, 0));
     EXPECT_FALSE(number.isEmpty());
     EXPECT_GE(number.left(), TextLeft());
-    EXPECT_LE(rest.left(), TextLeft() + numberWidth + 3); // "Harbour" right after the number column
+    // "Harbour" a space after the number column, never touching it.
+    EXPECT_GE(rest.left(), TextLeft() + numberWidth + space - 1);
+    EXPECT_LE(rest.left(), TextLeft() + numberWidth + space + 3);
     // The length is right-aligned against the text rectangle, W - S - 5.
     EXPECT_LT(rest.right(), TextRight());
     EXPECT_GE(rest.right(), TextRight() - 3);
@@ -156,33 +159,59 @@ TEST_F(CdRenderer, FourCellListingFillsRowOneAndOnlyTheFirstColumnOfRowTwo)
     ASSERT_FALSE(second.isEmpty());
     EXPECT_LE(second.right(), TextLeft() + numberWidth);
     EXPECT_TRUE(InkBounds(page, Row(2)).isEmpty());
+    EXPECT_TRUE(cover.Fit().Fits());
 }
 
-TEST_F(CdRenderer, ColumnTwoStartsAfterTheFirstOfTheFirstColumnCellsWithTheMostCharacters)
+TEST_F(CdRenderer, TitlesStartASpaceAfterTheWidestNumber)
 {
-    // "iii" comes first of those with the most characters; "WW" and "WWW" are wider.
+    // "iii" has the most characters; "WWW" is the widest.
     cover.m_strText = EncodeTrackListing({{"iii", "", ""}, {"", "HHH", ""}, {"WW", "", ""}, {"WWW", "", ""}});
-    const int iii = TextExtent(Arial(-24), "iii", 96).cx;
-    ASSERT_LT(iii + 3, TextExtent(Arial(-24), "WW", 96).cx);
+    const int widest = TextExtent(Arial(-24), "WWW", 96).cx + TextExtent(Arial(-24), " ", 96).cx;
 
     const QImage page = RenderForPrint(cover, 96);
 
     const QRect column2 = InkBounds(page, Row(1));
     ASSERT_FALSE(column2.isEmpty());
-    EXPECT_GE(column2.left(), TextLeft() + iii);
-    EXPECT_LE(column2.left(), TextLeft() + iii + 3);
+    EXPECT_GE(column2.left(), TextLeft() + widest);
+    EXPECT_LE(column2.left(), TextLeft() + widest + 3);
 }
 
-TEST_F(CdRenderer, TextIsCutOffAtTheTextRectangleWithoutWrapping)
+TEST_F(CdRenderer, ALongTitleEndsWithAnEllipsisASpaceBeforeTheWidestLength)
 {
-    cover.m_strText = EncodeTrackListing({{"1.", std::string(60, 'W'), ""}});
+    const int w = TextExtent(Arial(-24), "W", 96).cx;
+    const int lengthColumn = TextExtent(Arial(-24), "10:00", 96).cx + TextExtent(Arial(-24), " ", 96).cx;
+    cover.m_strText = EncodeTrackListing({{"1.", std::string(60, 'W'), "3:41"}, {"2.", "", "10:00"}});
 
     const QImage page = RenderForPrint(cover, 96);
 
-    const QRect ink = InkBounds(page, page.rect());
-    EXPECT_GE(ink.right(), TextRight() - 4);
-    EXPECT_LT(ink.right(), TextRight());
-    EXPECT_TRUE(InkBounds(page, Row(1)).isEmpty());
+    // Between the title's end and the lengths' column: nothing but the space.
+    const QRect title = InkBounds(page, Row(0).adjusted(0, 0, -lengthColumn, 0));
+    EXPECT_LT(title.right(), TextRight() - lengthColumn);
+    EXPECT_GE(title.right(), TextRight() - lengthColumn - w - 3);
+    // Nothing wraps into row two's title, and the drawing says one title was cut.
+    const int titles = TextExtent(Arial(-24), "2. ", 96).cx;
+    EXPECT_TRUE(InkBounds(page, Row(1).adjusted(titles, 0, -lengthColumn, 0)).isEmpty());
+    EXPECT_EQ(cover.Fit().nTitlesCut, 1);
+    EXPECT_FALSE(cover.Fit().Fits());
+}
+
+TEST_F(CdRenderer, RowsBelowTheCardAreNotDrawnAndAreCounted)
+{
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= 99; ++i)
+        rows.push_back({std::to_string(i) + ".", "Track", "3:00"});
+    rows.push_back({"", "", ""}); // an empty row is not a track
+    cover.m_strText = EncodeTrackListing(rows);
+    cover.m_strSpineText = std::string(80, 'W');
+
+    const QImage page = RenderForPrint(cover, 96);
+
+    const int shown = (H - 9) / LineHeight(); // the text runs to the card's lower edge
+    EXPECT_EQ(cover.Fit().nRowsHidden, 99 - shown);
+    EXPECT_EQ(cover.Fit().nSpinesCut, 1);
+    EXPECT_FALSE(InkBounds(page, Row(shown - 1)).isEmpty());
+    EXPECT_TRUE(
+        InkBounds(page, QRect(TextLeft(), 9 + shown * LineHeight(), TextRight() - TextLeft(), H)).isEmpty());
 }
 
 TEST_F(CdRenderer, EmptyListingAndPlainTextDrawNoText)

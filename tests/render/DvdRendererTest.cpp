@@ -83,7 +83,9 @@ TEST_F(DvdRenderer, BackTextIsClippedFivePixelsBeforeTheSpine)
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.top(), Pixels(96, 0.25));
     EXPECT_LT(ink.right(), X0 - 5);
-    EXPECT_GE(ink.right(), X0 - 9);
+    // Cut with an ellipsis at the last whole letter, and said to be cut.
+    EXPECT_GE(ink.right(), X0 - 9 - TextExtent(Arial(-24), "W", 96).cx);
+    EXPECT_EQ(insert.Fit().nTextsCut, 1);
 }
 
 TEST_F(DvdRenderer, FrontTextRunsToTheRightEdgeOfTheInsert)
@@ -95,7 +97,9 @@ TEST_F(DvdRenderer, FrontTextRunsToTheRightEdgeOfTheInsert)
     const QRect ink = InkBounds(page, page.rect());
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.left(), Pixels(96, 5.85));
-    EXPECT_GE(ink.right(), W - 4);
+    EXPECT_GE(ink.right(), W - 4 - TextExtent(Arial(-24), "W", 96).cx);
+    EXPECT_LT(ink.right(), W);
+    EXPECT_EQ(insert.Fit().nTextsCut, 1);
 }
 
 TEST_F(DvdRenderer, ATitlePushesItsTextDownByExactlyOneLine)
