@@ -4,10 +4,12 @@
 // and handed to Qt's PDF writer, which compresses the picture again.
 #include "CoverExport.h"
 #include "CoverFile.h"
+#include "CoverFit.h"
 #include "CoverPrint.h"
 #include "CoverState.h"
 
 #include "PeakMemory.h"
+#include "TrackListing.h"
 #include <FreeImage.h>
 #include <QApplication>
 #include <QFileInfo>
@@ -122,6 +124,37 @@ void BM_ExportDvdToPrintShopPdf(benchmark::State& state)
 }
 
 BENCHMARK(BM_ExportDvdToPrintShopPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The measure the main window takes after each change of a side's texts, and Shrink to
+// Fit's search, on a 99-track listing of a standard CD's back.
+CoverState NinetyNineTracks()
+{
+    CoverState cover;
+    cover.ResetToDefaults(96, StandardCD);
+    cover.covertype = StandardCD;
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= 99; ++i)
+        rows.push_back({std::to_string(i) + ".", "A title of some length, number " + std::to_string(i), "3:00"});
+    cover.bCoverText = EncodeTrackListing(rows);
+    return cover;
+}
+
+void BM_MeasureTextFit(benchmark::State& state)
+{
+    const CoverState cover = NinetyNineTracks();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MeasureSideFit(cover, CoverSide::Back, 96));
+}
+BENCHMARK(BM_MeasureTextFit)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ShrinkToFit(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CoverState cover = NinetyNineTracks();
+        benchmark::DoNotOptimize(ShrinkSideToFit(cover, CoverSide::Back, 96));
+    }
+}
+BENCHMARK(BM_ShrinkToFit)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

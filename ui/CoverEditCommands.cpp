@@ -1,6 +1,7 @@
 #include "CoverEditCommands.h"
 
 #include "CoverFile.h"
+#include "CoverFit.h"
 #include "CoverPicture.h"
 #include "CoverRenderers.h"
 #include "CoverTextDlg.h"
@@ -190,6 +191,13 @@ void CCoverEditCommands::ChooseFont()
         dialog.GetCurrentFont(front ? &cover.fCoverTextFont : &cover.bCoverTextFont);
         (front ? cover.fCoverTextColor : cover.bCoverTextColor) = dialog.GetColor();
     }
+    m_view.RedrawPreview();
+}
+
+void CCoverEditCommands::ShrinkToFit()
+{
+    if (ShrinkSideToFit(m_cover, m_view.CurrentSide(), m_pWindow->logicalDpiY()))
+        m_cover.coverChanged = true;
     m_view.RedrawPreview();
 }
 

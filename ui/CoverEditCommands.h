@@ -30,6 +30,8 @@ public:
     // The track listing, or a DVD's texts.
     void EditTexts();
     void ChooseFont();
+    // The side's text font made as large as it can be with its texts fitting on paper.
+    void ShrinkToFit();
     // The switch has toggled itself before this runs.
     void ExtendImage();
 

@@ -4,6 +4,7 @@
 #include "CoverEditCommands.h"
 #include "CoverPrintCommand.h"
 #include "CoverView.h"
+#include "FitLine.h"
 
 void CCoverMainDlg::SaveCoverFile()
 {
@@ -78,6 +79,16 @@ void CCoverMainDlg::OnEditTexts()
 void CCoverMainDlg::OnChooseFont()
 {
     m_pEdits->ChooseFont();
+}
+
+void CCoverMainDlg::OnShrinkToFit()
+{
+    m_pEdits->ShrinkToFit();
+}
+
+QString CCoverMainDlg::FitMessage() const
+{
+    return m_pFitLine->Message();
 }
 
 void CCoverMainDlg::OnExtendImage()

@@ -9,6 +9,7 @@
 #include "CoverSettings.h"
 #include "CoverView.h"
 #include "DialogTemplates.h"
+#include "FitLine.h"
 #include "FlatButton.h"
 #include "Help.h"
 #include "HoverButton.h"
@@ -65,6 +66,9 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     m_pEdits = std::make_unique<CCoverEditCommands>(this, TheCover(), *m_pView);
     m_pFiles = std::make_unique<CCoverFileCommands>(*this, TheCover(), *m_pView);
     m_pDrops = std::make_unique<CCoverDrops>(this, TheCover(), *m_pView, *m_pFiles, *m_pEdits);
+    m_pFitLine = new CFitLine(this);
+    m_pView->SetFitLine(m_pFitLine);
+    connect(m_pFitLine, &CFitLine::shrinkRequested, this, &CCoverMainDlg::OnShrinkToFit);
     ConnectCommands();
     ShowCoverInPreviews();
 }
@@ -186,6 +190,7 @@ BOOL CCoverMainDlg::OnInitDialog()
     m_pLayout->SetCaptions(type);
     m_pLayout->SetUpButtons();
     m_pLayout->SetUpFonts();
+    m_pLayout->PlaceFitLine(*m_pFitLine);
     Button(IDC_VIEW_BACK)->SetCheckState(true, true);
     setWindowIcon(ApplicationIconResource(IDI_APPLICATION_ICON));
     m_pView->ShowPreviewOf(type);

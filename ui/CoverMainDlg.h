@@ -23,6 +23,7 @@ class CCoverView;
 class CCoverEditCommands;
 class CCoverDrops;
 class CCoverMainLayout;
+class CFitLine;
 
 class CCoverMainDlg : public CDialog
 {
@@ -62,6 +63,10 @@ public:
     void OnChooseColor();
     void OnEditTexts();
     void OnChooseFont();
+    // The "Shrink to Fit" link under the preview.
+    void OnShrinkToFit();
+    // What the line under the preview says does not fit; empty while all fits.
+    QString FitMessage() const;
     void OnExtendImage();
     // The Fit Picture dialog again for the side in view (the window's menu, or a double-click
     // on the preview).
@@ -99,4 +104,5 @@ private:
     std::unique_ptr<CCoverEditCommands> m_pEdits;
     std::unique_ptr<CCoverFileCommands> m_pFiles;
     std::unique_ptr<CCoverDrops> m_pDrops;
+    CFitLine* m_pFitLine; // a child of the window
 };

@@ -1,12 +1,16 @@
 #include "CoverMainLayout.h"
 
 #include "Dialog.h"
+#include "FitLine.h"
 #include "Help.h"
 #include "HoverButton.h"
 #include "ProgramFonts.h"
 #include "QtConvert.h"
 #include "TransparentStatic.h"
 #include "resource.h"
+
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace {
 
@@ -181,4 +185,21 @@ void CCoverMainLayout::SetUpFonts()
                          IDC_TRACK_LISTING, IDC_FONT, IDC_VIEW_FRONT, IDC_VIEW_BACK, IDC_EXTEND_IMAGE,
                          IDC_HELP_BUTTON, IDC_START_OVER, IDC_SAVE, IDC_LOAD})
         Button(id)->setFont(m_buttonFont);
+}
+
+// Right under the preview's backdrop, from its left edge, or further left over the empty
+// foot of the left-hand column; where the line shares its height with the notice's first
+// line, it ends before that line's text.
+void CCoverMainLayout::PlaceFitLine(CFitLine& line)
+{
+    const QRect backdrop = Control(IDC_PREVIEW_BACKGROUND)->geometry();
+    const QWidget* notice = Control(IDC_VERSION_NOTICE);
+    const QFontMetrics metrics(notice->font());
+    const int top = backdrop.bottom() + 3;
+    int right = backdrop.right();
+    if (top + metrics.height() > notice->y()) {
+        const QString first = QString::fromUtf8(kVersionNotice).section(QLatin1Char('\n'), 0, 0);
+        right = std::min(right, notice->geometry().right() - metrics.horizontalAdvance(first) - 12);
+    }
+    line.SetRoom(backdrop.left(), Control(IDC_WEB_LINK)->x(), top, right);
 }

@@ -7,6 +7,7 @@
 #include <QFont>
 
 class CDialog;
+class CFitLine;
 class CHoverButton;
 
 class CCoverMainLayout
@@ -21,6 +22,8 @@ public:
     // Icons, bitmaps, tool tips, the web link, the help link and the version notice.
     void SetUpButtons();
     void SetUpFonts();
+    // The fit line's band under the preview, clear of the version notice; after the fonts.
+    void PlaceFitLine(CFitLine& line);
 
 private:
     void WidenForDvd();

@@ -1,8 +1,35 @@
 #include "CoverView.h"
 
+#include "CoverFit.h"
 #include "Dialog.h"
+#include "FitLine.h"
 #include "HoverButton.h"
 #include "resource.h"
+
+#include <cstring>
+
+namespace {
+
+std::string FontKey(const LOGFONT& lf)
+{
+    return std::to_string(lf.lfHeight) + ' ' + std::to_string(lf.lfWeight) + ' ' +
+           std::to_string(lf.lfItalic) + ' ' +
+           std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+}
+
+// Everything the texts of a side fit by, in one string: kind, side, texts and fonts.
+std::string FitKey(const CoverState& cover, CoverSide side)
+{
+    const std::string separator(1, '\0');
+    std::string key = std::to_string(cover.covertype) + (side == CoverSide::Front ? "F" : "B");
+    for (const std::string* text :
+         {&cover.fCoverText, &cover.bCoverText, &cover.fCoverTitle, &cover.bCoverTitle,
+          &cover.frontCoverSpineText, &cover.backCoverSpineText})
+        key += separator + *text;
+    return key + separator + FontKey(cover.fCoverTextFont) + separator + FontKey(cover.bCoverTextFont);
+}
+
+} // namespace
 
 CCoverView::CCoverView(CDialog& window, const CoverState& cover) : m_window(window), m_cover(cover)
 {
@@ -44,12 +71,26 @@ void CCoverView::RedrawPreview()
 {
     if (QWidget* preview = VisiblePreview())
         preview->update();
+    ShowFit();
 }
 
 void CCoverView::InvalidatePreviews()
 {
     for (const int id : {IDC_CD_FRONT_PREVIEW, IDC_CD_BACK_PREVIEW, IDC_DVD_PREVIEW, IDC_SLIMLINE_PREVIEW})
         Control(id)->update();
+    ShowFit();
+}
+
+void CCoverView::ShowFit()
+{
+    if (!m_pFitLine)
+        return;
+    const CoverSide side = CurrentSide();
+    std::string key = FitKey(m_cover, side);
+    if (key == m_strMeasured)
+        return;
+    m_strMeasured = std::move(key);
+    m_pFitLine->Show(MeasureSideFit(m_cover, side, m_window.logicalDpiY()), m_cover.covertype, side);
 }
 
 void CCoverView::ShowPreviewOf(CoverType type)
@@ -89,6 +130,7 @@ void CCoverView::ShowSide(CoverSide side)
     Button(IDC_EXTEND_IMAGE)->setVisible(!front);
     if (front)
         Control(IDC_CD_FRONT_PREVIEW)->update();
+    ShowFit();
 }
 
 void CCoverView::ShowImageButtonFor(const std::string& strImagePath)

@@ -8,6 +8,7 @@
 #include <string>
 
 class CDialog;
+class CFitLine;
 class CHoverButton;
 class QWidget;
 
@@ -24,8 +25,13 @@ public:
     QWidget* VisiblePreview() const;
 
     // The preview of the side in view is drawn again; all of them.
+    // The fit line follows whenever the preview does.
     void RedrawPreview();
     void InvalidatePreviews();
+    // The line that says what of the side in view does not fit; measured again only when
+    // what it depends on has changed.
+    void SetFitLine(CFitLine* pLine) { m_pFitLine = pLine; }
+    void ShowFit();
     // Only the kind's preview shows, on the back.
     void ShowPreviewOf(CoverType type);
     // The view buttons have toggled themselves before these run; pressing the view already
@@ -50,4 +56,6 @@ private:
 
     CDialog& m_window;
     const CoverState& m_cover;
+    CFitLine* m_pFitLine = nullptr;
+    std::string m_strMeasured; // what the fit line was measured from
 };

@@ -2,6 +2,7 @@
 // checked on the screen: every kind of cover, every command's result in the preview, view
 // switching, save / start over / load, a failed load, and closing with its questions.
 #include "CoverFile.h"
+#include "CoverFit.h"
 #include "EditTemplates.h"
 #include "MulDiv.h"
 #include "MusicFiles.h"
@@ -379,6 +380,54 @@ TEST_F(RealProgram, TheTrackGridTakesTabEscapeAndDownAsASpreadsheetDoes)
     rows.push_back({"9.", "Bonus", ""});
     cover.bCoverText = EncodeTrackListing(rows);
     EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("grid-keys")));
+    EXPECT_TRUE(user.ExitAnswering(
+        {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
+}
+
+// A cover of 30 tracks opened from a file: the line under the preview says what does not
+// fit, the "Shrink to Fit" link is clicked, and the preview shows every track while the
+// line goes away.
+TEST(RealProgramFit, TheLineUnderThePreviewSaysWhatDoesNotFitAndShrinkToFitMendsIt)
+{
+    QTemporaryDir files;
+    CoverState cover = NewCover(StandardCD);
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= 30; ++i)
+        rows.push_back({std::to_string(i) + ".", "Track " + std::to_string(i), "3:00"});
+    cover.bCoverText = EncodeTrackListing(rows);
+    const QString path = files.filePath(QStringLiteral("thirty.slv"));
+    ASSERT_TRUE(WriteCoverFile(path.toStdString(), cover).bWritten);
+    CSleevoraUser user({path});
+    ASSERT_TRUE(user.WaitForMainWindow());
+    user.SetKind(StandardCD);
+
+    // The band under the preview: the warning's brown letters and the link's blue ones.
+    const QRect preview = user.PreviewOnScreen(CoverSide::Back);
+    const QRect band(user.MainWindow().left(), preview.bottom() + 2,
+                     preview.right() - user.MainWindow().left(), 18);
+    const auto inkOf = [](const QImage& strip, QRgb colour) {
+        QRect found;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x) {
+                const QRgb pixel = strip.pixel(x, y);
+                if (std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+                        std::abs(qBlue(pixel) - qBlue(colour)) <
+                    60)
+                    found |= QRect(x, y, 1, 1);
+            }
+        return found;
+    };
+    QRect link;
+    ASSERT_TRUE(WaitUntil([&] {
+        link = inkOf(Screenshot(band), qRgb(0x00, 0x32, 0xfe));
+        return !link.isEmpty() && !inkOf(Screenshot(band), qRgb(0x8a, 0x3b, 0x00)).isEmpty();
+    })) << KeepForInspection(Screenshot(band), QStringLiteral("fit-line")).toStdString();
+    ClickAt(band.topLeft() + link.center());
+
+    ASSERT_TRUE(ShrinkSideToFit(cover, CoverSide::Back, 96));
+    EXPECT_TRUE(user.PreviewShows(cover, CoverSide::Back, QStringLiteral("shrunk-to-fit")));
+    EXPECT_TRUE(WaitUntil([&] { return inkOf(Screenshot(band), qRgb(0x8a, 0x3b, 0x00)).isEmpty(); }))
+        << KeepForInspection(Screenshot(band), QStringLiteral("fit-line-after")).toStdString();
     EXPECT_TRUE(user.ExitAnswering(
         {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
 }

@@ -4,7 +4,9 @@
 #include "ConfigFolder.h"
 #include "CoverExport.h"
 #include "CoverFile.h"
+#include "CoverFit.h"
 #include "CoverPrint.h"
+#include "MulDiv.h"
 #include "PictureCut.h"
 #include "TrackListing.h"
 
@@ -474,4 +476,50 @@ TEST_F(PdfPage, ACroppedPhotoKeepsItsProportionsOnPaper)
     ASSERT_FALSE(red.isEmpty());
     EXPECT_NEAR(static_cast<double>(red.width()) / red.height(), 1.0, 0.01);
     EXPECT_NEAR(red.width(), (front.right - front.left) * 1000.0 / 1200, 4);
+}
+
+TEST_F(PdfPage, WhatDoesNotFitIsSaidNeverHiddenInThePdfAndShrinkToFitShowsItAll)
+{
+    CoverState cover = Cover(StandardCD);
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= 30; ++i)
+        rows.push_back({std::to_string(i) + ".", "Track " + std::to_string(i), "3:00"});
+    cover.bCoverText = EncodeTrackListing(rows);
+    cover.bCoverTextFont.lfHeight = -24; // 18 points
+    const TextFit before = MeasureSideFit(cover, CoverSide::Back, 96);
+    EXPECT_GT(before.nRowsHidden, 0);
+    EXPECT_EQ(DescribeFit(before, StandardCD, CoverSide::Back),
+              std::to_string(before.nRowsHidden) + " tracks do not fit");
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+    QString text =
+        RunTool(QStringLiteral("pdftotext"), {Path(QStringLiteral("sheet.pdf")), QStringLiteral("-")});
+    EXPECT_FALSE(text.contains(QStringLiteral("Track 30"))) << "a row the page does not show is in the PDF";
+
+    ASSERT_TRUE(ShrinkSideToFit(cover, CoverSide::Back, 96));
+    EXPECT_TRUE(MeasureSideFit(cover, CoverSide::Back, 96).Fits());
+    EXPECT_EQ(cover.bCoverTextPointSize % 5, 0);
+    EXPECT_GE(cover.bCoverTextPointSize, 60);
+    EXPECT_LT(cover.bCoverTextPointSize, 180);
+    EXPECT_EQ(cover.bCoverTextFont.lfHeight, -MulDiv(cover.bCoverTextPointSize, 96, 720));
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+    text = RunTool(QStringLiteral("pdftotext"), {Path(QStringLiteral("sheet.pdf")), QStringLiteral("-")});
+    for (const char* shown : {"Track 1", "Track 29", "Track 30", "Harbour Lights and other songs"})
+        EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown << " not on the page";
+
+    // 99 tracks and a long spine text: 6 points is as small as it goes, and the line still
+    // says what is missing; the cut spine text is in the PDF as the page shows it.
+    for (int i = 31; i <= 99; ++i)
+        rows.push_back({std::to_string(i) + ".", "Track " + std::to_string(i), "3:00"});
+    cover.bCoverText = EncodeTrackListing(rows);
+    cover.backCoverSpineText = std::string(60, 'W') + " the end";
+    ASSERT_TRUE(ShrinkSideToFit(cover, CoverSide::Back, 96));
+    EXPECT_EQ(cover.bCoverTextPointSize, 60);
+    const TextFit after = MeasureSideFit(cover, CoverSide::Back, 96);
+    EXPECT_EQ(DescribeFit(after, StandardCD, CoverSide::Back),
+              std::to_string(after.nRowsHidden) + " tracks and the back spine text do not fit");
+    ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
+    text = RunTool(QStringLiteral("pdftotext"), {Path(QStringLiteral("sheet.pdf")), QStringLiteral("-")});
+    EXPECT_FALSE(text.contains(QStringLiteral("Track 99")));
+    EXPECT_FALSE(text.contains(QStringLiteral("the end")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("WWW\xE2\x80\xA6")));
 }
