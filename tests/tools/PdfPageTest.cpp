@@ -501,10 +501,15 @@ TEST_F(PdfPage, WhatDoesNotFitIsSaidNeverHiddenInThePdfAndShrinkToFitShowsItAll)
     EXPECT_GE(cover.bCoverTextPointSize, 60);
     EXPECT_LT(cover.bCoverTextPointSize, 180);
     EXPECT_EQ(cover.bCoverTextFont.lfHeight, -MulDiv(cover.bCoverTextPointSize, 96, 720));
+    CoverState larger = cover; // the largest size: half a point more does not fit
+    larger.bCoverTextFont.lfHeight = -MulDiv(cover.bCoverTextPointSize + 5, 96, 720);
+    EXPECT_FALSE(MeasureSideFit(larger, CoverSide::Back, 96).Fits());
     ASSERT_EQ(Export(cover, QStringLiteral("sheet.pdf")), "");
     text = RunTool(QStringLiteral("pdftotext"), {Path(QStringLiteral("sheet.pdf")), QStringLiteral("-")});
-    for (const char* shown : {"Track 1", "Track 29", "Track 30", "Harbour Lights and other songs"})
-        EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown << " not on the page";
+    for (int i = 1; i <= 30; ++i)
+        EXPECT_TRUE(text.contains(QStringLiteral("Track %1\n").arg(i))) << i << " not whole on the page";
+    EXPECT_FALSE(text.contains(QString::fromUtf8("\xE2\x80\xA6"))) << "a text is cut on the page";
+    EXPECT_TRUE(text.contains(QStringLiteral("Harbour Lights and other songs")));
 
     // 99 tracks and a long spine text: 6 points is as small as it goes, and the line still
     // says what is missing; the cut spine text is in the PDF as the page shows it.
