@@ -134,7 +134,8 @@ CoverState NinetyNineTracks()
     cover.covertype = StandardCD;
     std::vector<TrackRow> rows;
     for (int i = 1; i <= 99; ++i)
-        rows.push_back({std::to_string(i) + ".", "A title of some length, number " + std::to_string(i), "3:00"});
+        rows.push_back(
+            {std::to_string(i) + ".", "A title of some length, number " + std::to_string(i), "3:00"});
     cover.bCoverText = EncodeTrackListing(rows);
     return cover;
 }
