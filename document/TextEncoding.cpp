@@ -72,15 +72,18 @@ std::optional<char32_t> NextUtf8(std::string_view text, size_t& i)
     return code;
 }
 
+} // namespace
+
 bool IsUtf8(std::string_view text)
 {
-    for (size_t i = 0; i < text.size();)
-        if (!NextUtf8(text, i))
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80)
+            ++i; // ASCII, most of any text, without decoding it
+        else if (!NextUtf8(text, i))
             return false;
+    }
     return true;
 }
-
-} // namespace
 
 std::string DecodeCoverText(std::string_view bytes)
 {

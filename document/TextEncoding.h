@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
+// U+10FFFF).
+bool IsUtf8(std::string_view bytes);
 // A text as read from a cover file, in UTF-8.
 std::string DecodeCoverText(std::string_view bytes);
 // A UTF-8 text as a cover file stores it; DecodeCoverText gives the same text back.

@@ -1,5 +1,5 @@
 // Track listings read from the music itself: tagged audio files (read with TagLib) and CUE
-// sheets (read with libcue). An import gives rows of number, title and length for the
+// sheets (read by our own reader). An import gives rows of number, title and length for the
 // track listing, and a spine text to propose; no window is involved.
 #pragma once
 
@@ -9,12 +9,31 @@
 #include <string>
 #include <vector>
 
+// A file that could not be read: its path, and for a CUE sheet what was wrong where
+// ("line 7: a TRACK before any FILE"); empty for an audio file TagLib cannot read.
+struct UnreadableFile
+{
+    std::string strPath;
+    std::string strReason;
+};
+
+// The album's front picture, when the music carries one: a picture file beside the music
+// (strPath) or the bytes of a picture in the tags (bytes, with strExtension such as ".jpg").
+struct CoverArt
+{
+    std::string strPath;
+    std::string bytes;
+    std::string strExtension;
+    bool Empty() const { return strPath.empty() && bytes.empty(); }
+};
+
 struct TrackImport
 {
-    std::vector<TrackRow> rows; // "No.", "Title.", "Length"; the listing's markers left out
-    std::string strSpine;       // "ARTIST - ALBUM" from the tags or the sheet; empty when unknown
-    size_t nUnreadable = 0;     // files that could not be read and were skipped
-    bool bCancelled = false;    // the progress callback asked to stop: nothing was imported
+    std::vector<TrackRow> rows;             // "No.", "Title.", "Length"; the listing's markers left out
+    std::string strSpine;                   // "ARTIST - ALBUM" from the tags or the sheet; empty when unknown
+    std::vector<UnreadableFile> unreadable; // files that could not be read and were skipped
+    CoverArt art;
+    bool bCancelled = false; // the progress callback asked to stop: nothing was imported
 };
 
 // Told how far an import is (files read, files in all); returns false to stop it.
@@ -42,11 +61,23 @@ bool IsAudioFileName(const std::string& strPath);
 TrackImport ImportAudioFiles(const std::vector<std::string>& paths, const ImportProgress& progress = {});
 // The audio files of a folder, not of its subfolders.
 TrackImport ImportAudioFolder(const std::string& strFolder, const ImportProgress& progress = {});
-// A CUE sheet, one row per TRACK: its number, TITLE and the length between its INDEX 01 and
-// the next one's; the last track of a FILE takes its length from that file's duration when
-// the file is there, else none. Texts in UTF-8 or Windows-1252.
+// A CUE sheet, one row per TRACK: "N." in the sheet's order, its TITLE and the length between
+// its INDEX 01 and the next one's; the last track of a FILE takes its length from that file's
+// duration when the file is there, else none. A FILE is looked for in the sheet's folder in
+// any case, and under another audio extension when the named one is missing (album.flac for
+// album.wav). On a sampler (tracks by other performers than the sheet's) titles read
+// "Performer – Title" and the spine "Various Artists – Album". The sheet may be UTF-8, UTF-16
+// with its byte order mark or in a legacy code page (Windows-1252, Shift-JIS, ...). A sheet
+// that cannot be read gives no rows and one unreadable file, its reason naming the line.
 TrackImport ImportCueSheet(const std::string& strPath);
-TrackImport ImportCueSheetText(const std::string& strText, const std::string& strFolder);
+// The same over a sheet's bytes, its files looked for in strFolder; an unreadable sheet is
+// reported without a path.
+TrackImport ImportCueSheetText(const std::string& strBytes, const std::string& strFolder);
+
+// The existing audio files a readable CUE sheet names, found as its import finds them.
+std::vector<std::string> CueSheetAudioFiles(const std::string& strSheetPath);
+// A cue sheet kept in a FLAC's tags: every FILE of it taken as that audio file.
+TrackImport ImportEmbeddedCueSheet(const std::string& strSheetText, const std::string& strAudioPath);
 
 // A length as a listing shows it: m:ss, or h:mm:ss from an hour on.
 std::string FormatTrackLength(long nSeconds);

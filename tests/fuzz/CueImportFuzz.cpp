@@ -1,12 +1,14 @@
 // Feeds any bytes to the CUE sheet import, as a sheet a user picked, and checks what must
-// hold whatever the bytes: no crash or undefined behaviour, numbered rows of three cells,
-// and no cell holding the track listing's markers.
+// hold whatever the bytes: no crash, undefined behaviour or leak; rows numbered 1 to N of
+// three cells in UTF-8 without NULs or the track listing's markers, a spine text in UTF-8
+// without NULs; and a sheet that cannot be read gives no rows and one reason that names its
+// line.
+#include "TextEncoding.h"
 #include "TrackImport.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -19,20 +21,30 @@ void Require(bool condition, const char* what)
     }
 }
 
+void RequireText(const std::string& text)
+{
+    Require(IsUtf8(text), "a text that is not UTF-8");
+    Require(text.find('\0') == std::string::npos, "a NUL in a text");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // A sheet is text: it ends at its first NUL byte, as the import reads it.
-    const std::string text(reinterpret_cast<const char*>(data),
-                           strnlen(reinterpret_cast<const char*>(data), size));
-    const TrackImport import = ImportCueSheetText(text, "/nonexistent");
+    const TrackImport import =
+        ImportCueSheetText(std::string(reinterpret_cast<const char*>(data), size), "/nonexistent");
     for (size_t i = 0; i < import.rows.size(); ++i) {
-        Require(!import.rows[i][0].empty(), "a row without its number");
-        for (const std::string& cell : import.rows[i])
+        Require(import.rows[i][0] == std::to_string(i + 1) + ".", "a row not numbered in order");
+        for (const std::string& cell : import.rows[i]) {
+            RequireText(cell);
             Require(cell.find("[DELIM]") == std::string::npos && cell.find("[/DELIM]") == std::string::npos,
                     "a cell holds the listing's markers");
+        }
     }
-    Require(import.strSpine.find('\0') == std::string::npos, "a NUL in the spine text");
+    RequireText(import.strSpine);
+    Require(import.unreadable.size() <= 1, "more than the sheet unreadable");
+    if (!import.unreadable.empty())
+        Require(import.rows.empty() && import.unreadable[0].strReason.compare(0, 5, "line ") == 0,
+                "an unreadable sheet without its line, or with rows");
     return 0;
 }
