@@ -127,6 +127,27 @@ public:
         m_cells.insert(m_cells.begin() + nRow, std::vector<FlexCell>(static_cast<size_t>(Cols())));
         endInsertRows();
     }
+    // Every data row replaced in one change, so that a view (and a screen reader following it)
+    // hears of one reset rather than of each row.
+    void ReplaceDataRows(const std::vector<std::vector<std::string>>& rows, short nAlignment)
+    {
+        beginResetModel();
+        const size_t cols = static_cast<size_t>(Cols());
+        m_cells.resize(static_cast<size_t>(m_nFixedRows));
+        m_cells.reserve(m_cells.size() + std::max<size_t>(rows.size(), 1));
+        for (const std::vector<std::string>& row : rows) {
+            std::vector<FlexCell> cells(cols);
+            for (size_t col = 0; col < cols; ++col) {
+                cells[col].strText = col < row.size() ? row[col] : std::string();
+                if (col >= static_cast<size_t>(m_nFixedCols))
+                    cells[col].nAlignment = nAlignment;
+            }
+            m_cells.push_back(std::move(cells));
+        }
+        if (rows.empty())
+            m_cells.emplace_back(cols);
+        endResetModel();
+    }
     void RemoveRow(int nRow)
     {
         beginRemoveRows(QModelIndex(), nRow - m_nFixedRows, nRow - m_nFixedRows);
@@ -459,6 +480,13 @@ void CMSFlexGrid::AddItem(const std::string& item, LONG nIndex)
         return;
     m_pModel->InsertRow(nIndex);
     SetTextMatrix(nIndex, 0, item);
+    ShowCurrentCell();
+}
+
+void CMSFlexGrid::SetDataRows(const std::vector<std::vector<std::string>>& rows, short nAlignment)
+{
+    m_pModel->ReplaceDataRows(rows, nAlignment);
+    m_nRow = std::min(m_nRow, GetRows() - 1);
     ShowCurrentCell();
 }
 

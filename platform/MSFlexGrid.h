@@ -19,6 +19,7 @@
 
 #include <QTableView>
 #include <string>
+#include <vector>
 
 class CFlexGridModel;
 
@@ -91,6 +92,10 @@ public:
     // Inserts a row at nIndex (FixedRows to Rows) with the item in column 0. The current
     // cell keeps its row and column numbers.
     void AddItem(const std::string& item, LONG nIndex);
+    // Replaces every data row at once: each row's cells from column 0 on (missing ones empty),
+    // the data cells with the alignment; no rows leave one empty data row. The current cell
+    // keeps its numbers where they still exist.
+    void SetDataRows(const std::vector<std::vector<std::string>>& rows, short nAlignment);
     // Deletes the data row at nIndex. The heading row and the only data row stay; the
     // current row keeps its number, or becomes the last row when that number is gone.
     void RemoveItem(LONG nIndex);
