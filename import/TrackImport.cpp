@@ -8,6 +8,14 @@
 
 namespace {
 
+constexpr size_t kNamedUnreadable = 5;
+
+std::string FileName(const std::string& strPath)
+{
+    const size_t slash = strPath.find_last_of('/');
+    return slash == std::string::npos ? strPath : strPath.substr(slash + 1);
+}
+
 std::string LowerCase(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -51,13 +59,38 @@ std::string FormatTrackLength(long nSeconds)
     return text;
 }
 
+size_t ImportedTracks(const TrackImport& import)
+{
+    return static_cast<size_t>(std::count_if(import.rows.begin(), import.rows.end(),
+                                             [](const TrackRow& row) { return !row[0].empty(); }));
+}
+
+// "3 files could not be read: a.mp3, b.flac and album.cue (line 7: ...)", naming five at most.
+std::string UnreadableSummary(const std::vector<UnreadableFile>& unreadable)
+{
+    const size_t count = unreadable.size();
+    std::string summary = std::to_string(count) + (count == 1 ? " file" : " files") + " could not be read: ";
+    const size_t named = std::min(count, kNamedUnreadable);
+    for (size_t i = 0; i < named; ++i) {
+        if (i > 0)
+            summary += i + 1 == named && named == count ? " and " : ", ";
+        summary += FileName(unreadable[i].strPath);
+        if (!unreadable[i].strReason.empty())
+            summary += " (" + unreadable[i].strReason + ")";
+    }
+    if (count > named)
+        summary += " and " + std::to_string(count - named) + " more";
+    return summary;
+}
+
 std::string ImportSummary(const TrackImport& import)
 {
-    const size_t tracks = import.rows.size();
+    const size_t tracks = ImportedTracks(import);
     std::string summary = std::to_string(tracks) + (tracks == 1 ? " track imported" : " tracks imported");
-    if (import.nUnreadable > 0)
-        summary += "; " + std::to_string(import.nUnreadable) +
-                   (import.nUnreadable == 1 ? " file could not be read" : " files could not be read");
+    if (tracks > kMostTracksOnACd)
+        summary += "; a CD holds at most " + std::to_string(kMostTracksOnACd);
+    if (!import.unreadable.empty())
+        summary += "; " + UnreadableSummary(import.unreadable);
     return summary + ".";
 }
 

@@ -55,11 +55,18 @@ const std::vector<AudioExtension>& AudioExtensions();
 // any case.
 bool IsAudioFileName(const std::string& strPath);
 
-// Audio files, one row each: the number from the track number tag (else the position in
-// the order), the title tag (else the file name without its extension), the length from the
-// audio. Ordered by disc number, then track number, then file name.
+// Audio files, one row each, the title from the tag (else the file name without a leading
+// track number and separator), the length from the audio. Files of one album (one album tag)
+// go in disc and track order, numbered by their track tags; anything else in the natural
+// order of the file names ("2" before "10"), numbered 1 to N. Each disc after the first
+// starts with a "Disc N" row (no number, no length) and numbering starts again. When the
+// artists differ (or the files say compilation) the titles read "Artist – Title", and one
+// album's spine "Various Artists – Album". CUE sheets among the files give their tracks in
+// place of the audio they name; a FLAC with a cue sheet in its tags gives that sheet's
+// tracks. The album's front picture comes with them when the music has one.
 TrackImport ImportAudioFiles(const std::vector<std::string>& paths, const ImportProgress& progress = {});
-// The audio files of a folder, not of its subfolders.
+// The audio files and CUE sheets of a folder and of its subfolders named like discs ("CD1",
+// "Disc 2"); a sheet there counts when it names audio that is there.
 TrackImport ImportAudioFolder(const std::string& strFolder, const ImportProgress& progress = {});
 // A CUE sheet, one row per TRACK: "N." in the sheet's order, its TITLE and the length between
 // its INDEX 01 and the next one's; the last track of a FILE takes its length from that file's
@@ -81,5 +88,12 @@ TrackImport ImportEmbeddedCueSheet(const std::string& strSheetText, const std::s
 
 // A length as a listing shows it: m:ss, or h:mm:ss from an hour on.
 std::string FormatTrackLength(long nSeconds);
-// The summary of an import for the user: "12 tracks imported; 2 files could not be read."
+// The most tracks a CD holds.
+constexpr size_t kMostTracksOnACd = 99;
+
+// The tracks an import gives: its rows but those that mark a disc.
+size_t ImportedTracks(const TrackImport& import);
+// The summary of an import for the user: "12 tracks imported; 2 files could not be read:
+// a.mp3 and b.flac." (five files named at most, then "and N more"); past 99 tracks it adds
+// that a CD holds at most 99.
 std::string ImportSummary(const TrackImport& import);

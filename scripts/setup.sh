@@ -15,7 +15,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev
     xvfb xdotool poppler-utils
     clang-format lintian libglib2.0-dev pkg-config libqpdf-dev libjpeg-dev
-    libtag1-dev libcue-dev ffmpeg
+    libtag1-dev libuchardet-dev ffmpeg flac lame vorbis-tools opus-tools sox
     liblcms2-dev libturbojpeg0-dev colord-data
     imagemagick libimage-exiftool-perl ghostscript
 )

@@ -1,6 +1,7 @@
 #include "CoverEditCommands.h"
 
 #include "CoverFile.h"
+#include "CoverFileCommands.h"
 #include "CoverFit.h"
 #include "CoverPicture.h"
 #include "CoverRenderers.h"
@@ -12,7 +13,9 @@
 #include "Shell.h"
 #include "TrackListDlg.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QWidget>
 
 namespace {
@@ -24,6 +27,24 @@ bool IsDvd(CoverType type)
 
 // The resolution below which a picture prints visibly soft.
 constexpr int kSharpPrintPpi = 150;
+
+// Pictures from the tags become files in this run's private picture folder, each under a
+// name of its own; empty when it cannot be written.
+std::string WriteCoverArt(const CoverArt& art)
+{
+    static int written = 0;
+    const std::string folder = ExtractedPictureFolder();
+    if (folder.empty())
+        return {};
+    const std::string path = folder + "/album-art-" + std::to_string(++written) + art.strExtension;
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(art.bytes.data(), static_cast<qint64>(art.bytes.size())) !=
+            static_cast<qint64>(art.bytes.size()) ||
+        !file.commit())
+        return {};
+    return path;
+}
 
 } // namespace
 
@@ -177,6 +198,28 @@ void CCoverEditCommands::EditTrackListing()
         spine = dialog.m_strSpine;
     }
     m_view.RedrawPreview();
+    OfferCoverArt(dialog.m_importedArt);
+}
+
+// The album's picture from an import, offered for the front while it has none: a standard
+// CD's front booklet (brought into view), a slimline insert. Yes takes it as a chosen
+// picture is taken, through Fit Picture when its proportions differ.
+void CCoverEditCommands::OfferCoverArt(const CoverArt& art)
+{
+    const bool standard = m_cover.covertype == StandardCD;
+    if (art.Empty() || !(standard ? m_cover.fImagePath : m_cover.bImagePath).empty() ||
+        MessageBox(m_pWindow, "Use the album's cover art for the front?", "Cover Art",
+                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const std::string path = art.strPath.empty() ? WriteCoverArt(art) : art.strPath;
+    if (path.empty()) {
+        MessageBox(m_pWindow, "The album's cover art could not be written to a file.", kCoverFileErrorTitle,
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (standard)
+        m_view.ShowFrontSide();
+    UsePictureFile(path);
 }
 
 void CCoverEditCommands::ChooseFont()

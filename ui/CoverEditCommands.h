@@ -5,6 +5,7 @@
 
 #include "CoverState.h"
 #include "PictureFitting.h"
+#include "TrackImport.h"
 
 #include <string>
 
@@ -40,6 +41,7 @@ private:
     void WarnOfLowResolution(const std::string& strPath);
     void EditDvdTexts();
     void EditTrackListing();
+    void OfferCoverArt(const CoverArt& art);
 
     QWidget* m_pWindow;
     CoverState& m_cover;

@@ -108,6 +108,12 @@ void CCoverView::OnViewFront()
     ShowSide(CoverSide::Front);
 }
 
+void CCoverView::ShowFrontSide()
+{
+    Button(IDC_VIEW_FRONT)->SetCheckState(true, true);
+    ShowSide(CoverSide::Front);
+}
+
 void CCoverView::OnViewBack()
 {
     ShowSide(CoverSide::Back);

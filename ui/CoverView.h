@@ -38,6 +38,8 @@ public:
     // shown only presses it again.
     void OnViewFront();
     void OnViewBack();
+    // A standard CD's front brought into view, as pressing "VIEW FRONT COVER" does.
+    void ShowFrontSide();
 
     // Clear Image while the side has a picture, Choose Image while it has none.
     void ShowImageButtonFor(const std::string& strImagePath);

@@ -46,6 +46,14 @@ bool IsFolder(const std::string& strPath)
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(strPath))).isDir();
 }
 
+// The spine text the last import of this run proposed: a spine that still reads so came
+// from an import, not from the user's typing, and a new import may replace it.
+std::string& LastImportedSpine()
+{
+    static std::string spine;
+    return spine;
+}
+
 } // namespace
 
 void CTrackListDlg::OnImportTracks()
@@ -64,15 +72,39 @@ void CTrackListDlg::OnImportTracks()
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (HasTypedTitles() &&
-        MessageBox(this, "The track listing already has titles. Replace its tracks with the imported ones?",
-                   kImportTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const std::string spine = FromQString(m_pSpineEdit->text());
+    const bool spineFromImport = m_bShowSpine && !spine.empty() && spine == LastImportedSpine() &&
+                                 !import.strSpine.empty() && import.strSpine != spine;
+    if (!ConfirmReplacing(spineFromImport))
         return;
     ShowImportedRows(import.rows);
-    if (m_bShowSpine && m_pSpineEdit->text().isEmpty())
-        m_pSpineEdit->setText(ToQString(import.strSpine));
-    if (import.nUnreadable > 0)
+    ShowImportedSpine(import.strSpine, spineFromImport);
+    m_importedArt = import.art;
+    if (!import.unreadable.empty() || ImportedTracks(import) > kMostTracksOnACd)
         MessageBox(this, ImportSummary(import), kImportTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+// Typed titles are replaced only when the user says so; so is a spine text an earlier import
+// proposed. A typed spine text is never replaced.
+bool CTrackListDlg::ConfirmReplacing(bool bSpineToo)
+{
+    if (!HasTypedTitles())
+        return true;
+    const std::string question =
+        bSpineToo ? "The track listing already has titles. Replace its tracks and the spine text with the "
+                    "imported ones?"
+                  : "The track listing already has titles. Replace its tracks with the imported ones?";
+    return MessageBox(this, question, kImportTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CTrackListDlg::ShowImportedSpine(const std::string& strSpine, bool bReplace)
+{
+    if (!m_bShowSpine || strSpine.empty())
+        return;
+    if (m_pSpineEdit->text().isEmpty() || bReplace) {
+        m_pSpineEdit->setText(ToQString(strSpine));
+        LastImportedSpine() = strSpine;
+    }
 }
 
 // A CUE sheet, a folder, or the audio files chosen; reading many files shows its progress
@@ -107,22 +139,15 @@ bool CTrackListDlg::HasTypedTitles() const
     return false;
 }
 
-// The imported rows replace the grid's: ordinary cells from then on.
+// The imported rows replace the grid's in one step: ordinary cells from then on, each on one
+// line.
 void CTrackListDlg::ShowImportedRows(const std::vector<TrackRow>& rows)
 {
-    while (m_pGrid->GetRows() > 2)
-        m_pGrid->RemoveItem(2);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const LONG row = static_cast<LONG>(i) + 1;
-        if (row > 1)
-            m_pGrid->AddItem("New Row", row);
-        for (LONG col = 1; col <= 3; ++col) {
-            m_pGrid->SetRow(row);
-            m_pGrid->SetCol(col);
-            m_pGrid->SetText(OneLineCell(rows[i][static_cast<size_t>(col - 1)])); // a title on one line
-            m_pGrid->SetCellAlignment(flexAlignLeftCenter);
-        }
-    }
+    std::vector<std::vector<std::string>> cells;
+    cells.reserve(rows.size());
+    for (const TrackRow& row : rows)
+        cells.push_back({"New Row", OneLineCell(row[0]), OneLineCell(row[1]), OneLineCell(row[2])});
+    m_pGrid->SetDataRows(cells, flexAlignLeftCenter);
     m_pGrid->SetRow(1);
     m_pGrid->SetCol(2);
 }

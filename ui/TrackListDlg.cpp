@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <algorithm>
 
@@ -206,12 +207,26 @@ bool CTrackListDlg::RowsAreNumbered()
     return numbered;
 }
 
+// A row an import put before each disc after the first: no number, "Disc N" as its title.
+// It keeps no number, and the numbering starts again after it.
+bool CTrackListDlg::IsDiscRow(LONG nRow) const
+{
+    static const QRegularExpression disc(QStringLiteral("^Disc \\d+$"));
+    return m_pGrid->GetTextMatrix(nRow, kNumberCol).empty() &&
+           disc.match(ToQString(m_pGrid->GetTextMatrix(nRow, kTitleCol))).hasMatch();
+}
+
 void CTrackListDlg::RenumberRows()
 {
     m_pGrid->SetCol(kNumberCol);
+    LONG number = 0;
     for (LONG row = 1; row < m_pGrid->GetRows(); ++row) {
+        if (IsDiscRow(row)) {
+            number = 0;
+            continue;
+        }
         m_pGrid->SetRow(row);
-        m_pGrid->SetText(TrackNumber(row));
+        m_pGrid->SetText(TrackNumber(++number));
         m_pGrid->SetCellAlignment(flexAlignLeftBottom);
     }
 }

@@ -5,12 +5,11 @@
 
 #include "Dialog.h"
 
+#include "TrackImport.h"
 #include "TrackListing.h"
 
 #include <string>
 #include <vector>
-
-struct TrackImport;
 
 class CEditGrid;
 class QLabel;
@@ -38,6 +37,7 @@ public:
     std::string m_strSpine;         // in and out
     std::string m_strSpineBefore;   // the spine text as the dialog opened
     bool m_bShowSpine = false;      // the spine text is edited here (the back only)
+    CoverArt m_importedArt;         // out: the album's picture, when the last import found one
 
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
@@ -48,12 +48,15 @@ private:
     void PasteRows(const std::string& text);
     TrackImport ImportChosen(const std::vector<std::string>& paths);
     bool HasTypedTitles() const;
+    bool ConfirmReplacing(bool bSpineToo);
     void ShowImportedRows(const std::vector<TrackRow>& rows);
+    void ShowImportedSpine(const std::string& strSpine, bool bReplace);
     void ShowHeadings();
     void NumberEmptyListing();
     void DecodeListing();
     bool RowsAreNumbered();
     void RenumberRows();
+    bool IsDiscRow(LONG nRow) const;
 
     CEditGrid* m_pGrid = nullptr;
     QLabel* m_pSpineLabel = nullptr;

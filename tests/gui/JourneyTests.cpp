@@ -431,3 +431,50 @@ TEST(RealProgramFit, TheLineUnderThePreviewSaysWhatDoesNotFitAndShrinkToFitMends
     EXPECT_TRUE(user.ExitAnswering(
         {QStringLiteral("Exit"), QStringLiteral("y"), QStringLiteral("Save"), QStringLiteral("n")}));
 }
+
+// An album in disc folders with its picture beside them, imported into a new cover: the
+// cover art is offered and taken for the front, and the saved file holds the picture, the
+// "Disc 2" row and numbering started again.
+TEST_F(RealProgram, ImportingADiscFolderAlbumWithCoverArtIntoANewCover)
+{
+    const QString album = user.Program().Home() + QStringLiteral("/Night Drive");
+    ASSERT_TRUE(QDir().mkpath(album + QStringLiteral("/CD1")) &&
+                QDir().mkpath(album + QStringLiteral("/CD2")));
+    const std::pair<const char*, MusicTags> tracks[] = {
+        {"/CD1/01.flac", {"Harbour Lights", "Ann Vale", "", "Night Drive", 1, 0}},
+        {"/CD1/02.flac", {"Paper Boats", "Ann Vale", "", "Night Drive", 2, 0}},
+        {"/CD2/01.flac", {"Second Side", "Ann Vale", "", "Night Drive", 1, 0}}};
+    for (const auto& [name, tags] : tracks) {
+        ASSERT_TRUE(MakeSilence(album + QString::fromLatin1(name), 2));
+        ASSERT_TRUE(TagFile(album + QString::fromLatin1(name), tags));
+    }
+    QImage art(800, 800, QImage::Format_RGB32); // square as the front, sharp enough to print
+    art.fill(QColor(200, 90, 40));
+    ASSERT_TRUE(art.save(album + QStringLiteral("/cover.png")));
+
+    ASSERT_TRUE(user.ChooseNewCover(StandardCD));
+    user.Click(IDC_TRACK_LISTING);
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDC_IMPORT_TRACKS));
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), album));
+    ASSERT_TRUE(user.ClickInDialog(kTrackListingTitle, TrackListTemplate(), IDOK));
+    ASSERT_TRUE(user.Answer(QStringLiteral("Cover Art"), {QStringLiteral("y")}));
+    CoverState expected = NewCover(StandardCD);
+    expected.fImagePath = (album + QStringLiteral("/cover.png")).toStdString();
+    EXPECT_TRUE(user.PreviewShows(expected, CoverSide::Front, QStringLiteral("album-art")));
+
+    const QString saved = user.Program().Home() + QStringLiteral("/night-drive.slv");
+    user.Click(IDC_SAVE);
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Save As"), saved));
+    ASSERT_TRUE(WaitUntil([&] { return QFile::exists(saved); }));
+    CoverState cover;
+    QTemporaryDir pictures;
+    ASSERT_EQ(ReadCoverFile(saved.toStdString(), cover, pictures.path().toStdString()).status,
+              CoverLoadStatus::Loaded);
+    EXPECT_EQ(cover.bCoverText, EncodeTrackListing({{"1.", "Harbour Lights", "0:02"},
+                                                    {"2.", "Paper Boats", "0:02"},
+                                                    {"", "Disc 2", ""},
+                                                    {"1.", "Second Side", "0:02"}}));
+    EXPECT_EQ(cover.backCoverSpineText, "Ann Vale - Night Drive");
+    EXPECT_EQ(QImage(QString::fromStdString(cover.fImagePath)).pixel(400, 400), art.pixel(400, 400));
+    EXPECT_TRUE(user.ExitAnswering({QStringLiteral("Exit"), QStringLiteral("y")}));
+}

@@ -4,7 +4,12 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QtEndian>
+#include <attachedpictureframe.h>
 #include <fileref.h>
+#include <flacfile.h>
+#include <flacpicture.h>
+#include <id3v2tag.h>
+#include <mpegfile.h>
 #include <tpropertymap.h>
 
 namespace {
@@ -88,5 +93,38 @@ bool TagFile(const QString& path, const MusicTags& tags)
     set("TRACKNUMBER", tags.track > 0 ? std::to_string(tags.track) : std::string());
     set("DISCNUMBER", tags.disc > 0 ? std::to_string(tags.disc) : std::string());
     file.file()->setProperties(properties);
+    return file.save();
+}
+
+bool SetTag(const QString& path, const char* key, const std::string& value)
+{
+    TagLib::FileRef file(QFile::encodeName(path).constData());
+    if (file.isNull())
+        return false;
+    TagLib::PropertyMap properties = file.file()->properties();
+    properties.replace(key, TagLib::StringList(TagLib::String(value, TagLib::String::UTF8)));
+    file.file()->setProperties(properties);
+    return file.save();
+}
+
+bool EmbedFrontCover(const QString& path, const QByteArray& jpeg)
+{
+    const TagLib::ByteVector data(jpeg.constData(), static_cast<unsigned int>(jpeg.size()));
+    const QByteArray name = QFile::encodeName(path);
+    if (path.endsWith(QLatin1String(".mp3"))) {
+        TagLib::MPEG::File file(name.constData());
+        auto* frame = new TagLib::ID3v2::AttachedPictureFrame;
+        frame->setMimeType("image/jpeg");
+        frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+        frame->setPicture(data);
+        file.ID3v2Tag(true)->addFrame(frame);
+        return file.save();
+    }
+    TagLib::FLAC::File file(name.constData());
+    auto* picture = new TagLib::FLAC::Picture;
+    picture->setMimeType("image/jpeg");
+    picture->setType(TagLib::FLAC::Picture::FrontCover);
+    picture->setData(data);
+    file.addPicture(picture);
     return file.save();
 }

@@ -21,3 +21,8 @@ struct MusicTags
 bool MakeSilence(const QString& path, int nSeconds);
 // Sets the tags of an audio file; false when TagLib could not save them.
 bool TagFile(const QString& path, const MusicTags& tags);
+// Sets one more tag of a file by its name ("COMPILATION", "CUESHEET"); false when TagLib
+// could not save it.
+bool SetTag(const QString& path, const char* key, const std::string& value);
+// Puts a front cover picture into an MP3's ID3v2 tag or a FLAC's pictures, as taggers do.
+bool EmbedFrontCover(const QString& path, const QByteArray& jpeg);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cctype>
 #include <gtest/gtest.h>
@@ -75,12 +76,12 @@ TEST_F(MusicFolder, EveryContainerGivesItsRowInDiscAndTrackOrder)
         {"b.flac", {"Harbour Lights", "Ann Vale", "The Quiet Coast", "Night Drive", 1, 1}},
         {"a.mp3", {"Paper Boats", "Ann Vale", "", "Night Drive", 2, 1}},
         {"c.ogg", {"Caf\xC3\xA9 Noir", "Ann Vale", "", "Night Drive", 3, 1}},
-        {"d.opus", {"Lanterns", "", "", "", 4, 1}},
-        {"e.m4a", {"Salt & Pepper", "", "", "", 5, 1}},
-        {"f.wav", {"Coda", "", "", "", 6, 1}},
-        {"g.aiff", {"Second Side", "", "", "", 1, 2}},
-        {"h.wv", {"Tides", "", "", "", 2, 2}},
-        {"i.ape", {"Last Light", "", "", "", 3, 2}},
+        {"d.opus", {"Lanterns", "", "", "Night Drive", 4, 1}},
+        {"e.m4a", {"Salt & Pepper", "", "", "Night Drive", 5, 1}},
+        {"f.wav", {"Coda", "", "", "Night Drive", 6, 1}},
+        {"g.aiff", {"Second Side", "", "", "Night Drive", 1, 2}},
+        {"h.wv", {"Tides", "", "", "Night Drive", 2, 2}},
+        {"i.ape", {"Last Light", "", "", "Night Drive", 3, 2}},
     };
     int seconds = 2;
     std::vector<std::string> paths;
@@ -92,14 +93,19 @@ TEST_F(MusicFolder, EveryContainerGivesItsRowInDiscAndTrackOrder)
     paths.push_back(StdPath(QStringLiteral("broken.flac")));
 
     const TrackImport import = ImportAudioFiles(paths);
-    const Rows expected = {
-        {"1.", "Harbour Lights", "0:02"}, {"2.", "Paper Boats", "0:03"},   {"3.", "Caf\xC3\xA9 Noir", "0:04"},
-        {"4.", "Lanterns", "0:05"},       {"5.", "Salt & Pepper", "0:06"}, {"6.", "Coda", "0:07"},
-        {"1.", "Second Side", "0:08"},    {"2.", "Tides", "0:09"},         {"3.", "Last Light", "0:10"}};
+    const Rows expected = {{"1.", "Harbour Lights", "0:02"},
+                           {"2.", "Paper Boats", "0:03"},
+                           {"3.", "Caf\xC3\xA9 Noir", "0:04"},
+                           {"4.", "Lanterns", "0:05"},
+                           {"5.", "Salt & Pepper", "0:06"},
+                           {"6.", "Coda", "0:07"},
+                           {"", "Disc 2", ""},
+                           {"1.", "Second Side", "0:08"},
+                           {"2.", "Tides", "0:09"},
+                           {"3.", "Last Light", "0:10"}};
     EXPECT_EQ(import.rows, expected);
-    EXPECT_EQ(import.nUnreadable, 1u);
     EXPECT_EQ(import.strSpine, "The Quiet Coast - Night Drive"); // the album artist before the artist
-    EXPECT_EQ(ImportSummary(import), "9 tracks imported; 1 file could not be read.");
+    EXPECT_EQ(ImportSummary(import), "9 tracks imported; 1 file could not be read: broken.flac.");
 }
 
 TEST_F(MusicFolder, AFolderGivesItsOwnAudioFilesNumberedByNameWhenUntagged)
@@ -110,9 +116,10 @@ TEST_F(MusicFolder, AFolderGivesItsOwnAudioFilesNumberedByNameWhenUntagged)
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Bonus")));
     ASSERT_TRUE(MakeSilence(Path(QStringLiteral("Bonus/03 Hidden.flac")), 2));
     const TrackImport import = ImportAudioFolder(QFile::encodeName(folder.path()).toStdString());
-    EXPECT_EQ(import.rows, (Rows{{"1.", "01 First", "0:03"}, {"2.", "02 Second", "0:02"}}));
-    EXPECT_EQ(import.nUnreadable, 0u);
+    EXPECT_EQ(import.rows, (Rows{{"1.", "First", "0:03"}, {"2.", "Second", "0:02"}}));
+    EXPECT_TRUE(import.unreadable.empty());
     EXPECT_EQ(import.strSpine, "");
+    EXPECT_TRUE(QString::fromStdString(import.art.strPath).endsWith(QLatin1String("/cover.jpg")));
 }
 
 TEST_F(MusicFolder, AThousandsOfFilesImportReportsProgressAndStopsWhenAsked)
@@ -130,7 +137,7 @@ TEST_F(MusicFolder, AThousandsOfFilesImportReportsProgressAndStopsWhenAsked)
     EXPECT_EQ(seen, 100u);
     EXPECT_TRUE(stopped.rows.empty());
     const TrackImport all = ImportAudioFiles(paths, [](size_t, size_t) { return true; });
-    EXPECT_EQ(all.nUnreadable, 2000u);
+    EXPECT_EQ(all.unreadable.size(), 2000u);
 }
 
 // One file for the disc, a pregap before track 2, a track without a title, titles in UTF-8
@@ -154,7 +161,7 @@ TEST_F(MusicFolder, ACueSheetOfOneFileGivesItsTracksWithTheirLengths)
     EXPECT_EQ(import.rows,
               (Rows{{"1.", "Caf\xC3\xA9 Noir", "0:04"}, {"2.", "", "0:03"}, {"3.", "Na\xC3\xAFve", "0:03"}}));
     EXPECT_EQ(import.strSpine, "Ann Vale - Night Drive");
-    EXPECT_EQ(import.nUnreadable, 0u);
+    EXPECT_TRUE(import.unreadable.empty());
 }
 
 TEST_F(MusicFolder, ACueSheetOfOneFilePerTrackTakesEachFilesLengthAndNoneForAMissingFile)
@@ -188,5 +195,128 @@ TEST_F(MusicFolder, GarbageInACueSheetOrTheListingsMarkersDoNoHarm)
             for (const std::string& cell : row)
                 EXPECT_EQ(cell.find("DELIM]"), std::string::npos);
     }
-    EXPECT_EQ(ImportCueSheet(StdPath(QStringLiteral("absent.cue"))).nUnreadable, 1u);
+    EXPECT_EQ(ImportCueSheet(StdPath(QStringLiteral("absent.cue"))).unreadable.size(), 1u);
+}
+
+// A mix copied from several albums, and untagged files numbered in their names: the natural
+// order of the names, numbered 1 to N, the names' numbers left out of the titles, the
+// artists in the titles when they differ.
+TEST_F(MusicFolder, AMixOrUntaggedFilesGoInTheNaturalOrderOfTheirNames)
+{
+    MakeTrack(QStringLiteral("01 - a.mp3"), 2, {"Harbour Lights", "Ann Vale", "", "Night Drive", 3, 0});
+    MakeTrack(QStringLiteral("02 - b.flac"), 2, {"Paper Boats", "Bo Lind", "", "Rivers", 1, 0});
+    MakeTrack(QStringLiteral("10 - c.ogg"), 2, {"Coda", "Ann Vale", "", "Coast", 1, 0});
+    MakeTrack(QStringLiteral("3 - d.opus"), 2, {"Lanterns", "Bo Lind", "", "Rivers", 7, 0});
+    TrackImport mix = ImportAudioFolder(QFile::encodeName(folder.path()).toStdString());
+    EXPECT_EQ(mix.rows, (Rows{{"1.", "Ann Vale \xE2\x80\x93 Harbour Lights", "0:02"},
+                              {"2.", "Bo Lind \xE2\x80\x93 Paper Boats", "0:02"},
+                              {"3.", "Bo Lind \xE2\x80\x93 Lanterns", "0:02"},
+                              {"4.", "Ann Vale \xE2\x80\x93 Coda", "0:02"}}));
+    EXPECT_EQ(mix.strSpine, "");
+
+    QTemporaryDir untagged;
+    std::vector<std::string> paths;
+    for (const char* name :
+         {"11 - Song.flac", "2 - Two.flac", "10 - Ten.flac", "1 - One.flac", "9. Nine.flac"}) {
+        const QString path = untagged.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(MakeSilence(path, 1));
+        paths.push_back(QFile::encodeName(path).toStdString());
+    }
+    EXPECT_EQ(ImportAudioFiles(paths).rows, (Rows{{"1.", "One", "0:01"},
+                                                  {"2.", "Two", "0:01"},
+                                                  {"3.", "Nine", "0:01"},
+                                                  {"4.", "Ten", "0:01"},
+                                                  {"5.", "Song", "0:01"}}));
+}
+
+// An album in disc folders with its picture beside them; a compilation's artists and spine;
+// a front cover in an MP3's tags.
+TEST_F(MusicFolder, DiscFoldersCompilationsAndCoverArt)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("CD1")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Disc 2")));
+    MakeTrack(QStringLiteral("CD1/01.flac"), 2, {"Harbour Lights", "Ann Vale", "", "Night Drive", 1, 0});
+    MakeTrack(QStringLiteral("CD1/02.flac"), 3, {"Paper Boats", "Ann Vale", "", "Night Drive", 2, 0});
+    MakeTrack(QStringLiteral("Disc 2/01.flac"), 4, {"Second Side", "Ann Vale", "", "Night Drive", 1, 0});
+    WriteText(QStringLiteral("Folder.JPG"), "picture");
+    const TrackImport album = ImportAudioFolder(QFile::encodeName(folder.path()).toStdString());
+    EXPECT_EQ(album.rows, (Rows{{"1.", "Harbour Lights", "0:02"},
+                                {"2.", "Paper Boats", "0:03"},
+                                {"", "Disc 2", ""},
+                                {"1.", "Second Side", "0:04"}}));
+    EXPECT_EQ(album.strSpine, "Ann Vale - Night Drive");
+    EXPECT_TRUE(QString::fromStdString(album.art.strPath).endsWith(QLatin1String("/Folder.JPG")));
+    EXPECT_EQ(ImportSummary(album), "3 tracks imported.");
+
+    QTemporaryDir hits;
+    const QString one = hits.filePath(QStringLiteral("1.mp3"));
+    const QString two = hits.filePath(QStringLiteral("2.flac"));
+    ASSERT_TRUE(MakeSilence(one, 1) && MakeSilence(two, 1));
+    ASSERT_TRUE(TagFile(one, {"Tides", "Ann Vale", "Various", "Summer Hits", 1, 0}));
+    ASSERT_TRUE(TagFile(two, {"Rivers", "Bo Lind", "Various", "Summer Hits", 2, 0}));
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0 a front cover");
+    ASSERT_TRUE(EmbedFrontCover(one, jpeg));
+    const TrackImport compilation =
+        ImportAudioFiles({QFile::encodeName(two).toStdString(), QFile::encodeName(one).toStdString()});
+    EXPECT_EQ(compilation.rows, (Rows{{"1.", "Ann Vale \xE2\x80\x93 Tides", "0:01"},
+                                      {"2.", "Bo Lind \xE2\x80\x93 Rivers", "0:01"}}));
+    EXPECT_EQ(compilation.strSpine, "Various Artists \xE2\x80\x93 Summer Hits");
+    EXPECT_EQ(compilation.art.bytes, jpeg.toStdString());
+    EXPECT_EQ(compilation.art.strExtension, ".jpg");
+}
+
+// A FLAC disc image beside its sheet (which names a WAV), chosen as a folder or as the two
+// files; the same sheet kept in the FLAC's tags.
+TEST_F(MusicFolder, AFlacImageGivesTheTracksOfItsSheet)
+{
+    ASSERT_TRUE(MakeSilence(Path(QStringLiteral("Album.flac")), 10));
+    const QByteArray sheet = "PERFORMER \"Ann Vale\"\nTITLE \"Night Drive\"\nFILE \"album.wav\" WAVE\n"
+                             "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+                             "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:04:00\n";
+    WriteText(QStringLiteral("album.cue"), sheet);
+    const Rows expected = {{"1.", "One", "0:04"}, {"2.", "Two", "0:06"}};
+    const TrackImport fromFolder = ImportAudioFolder(QFile::encodeName(folder.path()).toStdString());
+    EXPECT_EQ(fromFolder.rows, expected);
+    EXPECT_EQ(fromFolder.strSpine, "Ann Vale - Night Drive");
+    const TrackImport chosen =
+        ImportAudioFiles({StdPath(QStringLiteral("album.cue")), StdPath(QStringLiteral("Album.flac"))});
+    EXPECT_EQ(chosen.rows, expected);
+    EXPECT_TRUE(chosen.unreadable.empty());
+
+    QTemporaryDir other;
+    const QString image = other.filePath(QStringLiteral("image.flac"));
+    ASSERT_TRUE(MakeSilence(image, 10));
+    ASSERT_TRUE(SetTag(image, "CUESHEET", sheet.toStdString()));
+    EXPECT_EQ(ImportAudioFiles({QFile::encodeName(image).toStdString()}).rows, expected);
+
+    // The sheet in the image's own CUESHEET block, as Debian's flac encoder stores it.
+    const QString wav = other.filePath(QStringLiteral("album.wav"));
+    const QString encoded = other.filePath(QStringLiteral("encoded.flac"));
+    ASSERT_TRUE(MakeSilence(wav, 10));
+    QProcess flac;
+    flac.start(QStringLiteral("flac"),
+               {QStringLiteral("-s"), QStringLiteral("--cuesheet=") + Path(QStringLiteral("album.cue")),
+                QStringLiteral("-o"), encoded, wav});
+    ASSERT_TRUE(flac.waitForFinished(60000) && flac.exitCode() == 0);
+    EXPECT_EQ(ImportAudioFiles({QFile::encodeName(encoded).toStdString()}).rows,
+              (Rows{{"1.", "", "0:04"}, {"2.", "", "0:06"}}));
+}
+
+TEST(ImportSummaries, NameFiveUnreadableFilesAndSayWhatACdHolds)
+{
+    TrackImport import;
+    for (int i = 1; i <= 120; ++i)
+        import.rows.push_back({std::to_string(i) + ".", "Track", ""});
+    import.rows.push_back({"", "Disc 2", ""});
+    for (const char* name : {"a.mp3", "b.flac", "c.ogg", "d.m4a", "e.wav", "f.ape", "g.wv"})
+        import.unreadable.push_back({std::string("/music/") + name, {}});
+    import.unreadable[1].strReason = "line 3: a TRACK before any FILE";
+    EXPECT_EQ(ImportSummary(import),
+              "120 tracks imported; a CD holds at most 99; 7 files could not be read: a.mp3, "
+              "b.flac (line 3: a TRACK before any FILE), c.ogg, d.m4a, e.wav and 2 more.");
+    import.rows.resize(2);
+    import.unreadable.resize(2);
+    EXPECT_EQ(
+        ImportSummary(import),
+        "2 tracks imported; 2 files could not be read: a.mp3 and b.flac (line 3: a TRACK before any FILE).");
 }

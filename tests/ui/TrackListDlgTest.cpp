@@ -510,6 +510,31 @@ TEST_F(TrackListDialog, ImportingOverTypedTitlesAsksFirstAndKeepsThemOnNo)
     EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Typed Spine")); // a typed spine text stays
 }
 
+// A second import over the first: the question covers the spine text the first proposed,
+// and Yes replaces both.
+TEST_F(TrackListDialog, ASecondImportOffersToReplaceTheSpineTheFirstProposed)
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(MakeSilence(first.filePath(QStringLiteral("1.flac")), 2));
+    ASSERT_TRUE(
+        TagFile(first.filePath(QStringLiteral("1.flac")), {"Harbour", "Ann Vale", "", "Night Drive", 1, 0}));
+    ASSERT_TRUE(MakeSilence(second.filePath(QStringLiteral("1.flac")), 2));
+    ASSERT_TRUE(TagFile(second.filePath(QStringLiteral("1.flac")), {"Rivers", "Bo Lind", "", "Delta", 1, 0}));
+    Open("", /*showSpine=*/true, "");
+    host.AnswerFileDialog(first.path().toStdString());
+    Click(IDC_IMPORT_TRACKS);
+    host.AnswerFileDialog(second.path().toStdString());
+    host.AnswerMessageBox(IDYES);
+    Click(IDC_IMPORT_TRACKS);
+    ASSERT_EQ(host.Questions().size(), 1u);
+    EXPECT_EQ(host.Questions()[0].text,
+              "The track listing already has titles. Replace its tracks and the spine "
+              "text with the imported ones?");
+    EXPECT_EQ(Column(2), (Strings{"Rivers"}));
+    EXPECT_EQ(dialog.SpineEdit()->text(), QStringLiteral("Bo Lind - Delta"));
+}
+
 TEST_F(TrackListDialog, AFolderOfTwoThousandUnreadableFilesIsReportedAndChangesNothing)
 {
     QTemporaryDir music;
@@ -524,7 +549,8 @@ TEST_F(TrackListDialog, AFolderOfTwoThousandUnreadableFilesIsReportedAndChangesN
     Click(IDC_IMPORT_TRACKS);
     ASSERT_EQ(host.Questions().size(), 1u);
     EXPECT_EQ(host.Questions()[0].text,
-              "No tracks were found there.\n\n0 tracks imported; 2000 files could not be read.");
+              "No tracks were found there.\n\n0 tracks imported; 2000 files could not be read: 0000.mp3, "
+              "0001.mp3, 0002.mp3, 0003.mp3, 0004.mp3 and 1995 more.");
     EXPECT_EQ(Column(2), (Strings{"Track 1", "Track 2"}));
 }
 
