@@ -33,9 +33,9 @@ std::string WriteWhole(const std::string& strPath, const std::function<QByteArra
     return std::string();
 }
 
-// The pages draw paints onto a PDF of the print resolution, with its JPEG pictures put back
-// as their files' own bytes once it is written. draw begins the painter and returns the
-// reason it could not draw, empty when it drew.
+// The pages draw paints onto a PDF of the print resolution, finished once it is written: its
+// JPEG pictures put back as their files' own bytes, real size asked for. draw begins the painter and returns
+// the reason it could not draw, empty when it drew.
 using DrawPdfPages = std::function<std::string(QPdfWriter&, QPainter&, CPagePictures&)>;
 QByteArray DrawPdf(const DrawPdfPages& draw, std::string* pError)
 {
@@ -54,7 +54,7 @@ QByteArray DrawPdf(const DrawPdfPages& draw, std::string* pError)
         if (!pError->empty())
             return {};
     }
-    return WithOriginalJpegs(buffer.data(), pictures.Jpegs(), pError);
+    return FinishedPdf(buffer.data(), pictures.Jpegs(), pError);
 }
 
 QByteArray SheetPdf(const SheetJob& job, std::string* pError)

@@ -93,10 +93,8 @@ QByteArray Written(QPDF& document)
 
 } // namespace
 
-QByteArray WithOriginalJpegs(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError)
+QByteArray FinishedPdf(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError)
 {
-    if (jpegs.empty())
-        return pdf;
     try {
         QPDF document;
         document.processMemoryFile("cover.pdf", pdf.constData(), static_cast<size_t>(pdf.size()));
@@ -112,9 +110,12 @@ QByteArray WithOriginalJpegs(const QByteArray& pdf, const std::vector<PageJpeg>&
         for (size_t i = 0; i < placed.size(); ++i)
             if (!placed[i])
                 throw std::runtime_error("the place of " + jpegs[i].strPath + " was not found");
+        // A viewer printing on other paper would otherwise shrink or grow the page to fit it.
+        document.getRoot().replaceKey("/ViewerPreferences",
+                                      QPDFObjectHandle::parse("<< /PrintScaling /None >>"));
         return Written(document);
     } catch (const std::exception& error) {
-        *pError = std::string("cannot put the pictures into the PDF: ") + error.what();
+        *pError = std::string("cannot finish the PDF: ") + error.what();
         return {};
     }
 }

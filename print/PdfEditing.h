@@ -1,5 +1,6 @@
 // What Qt's PDF writer cannot do, done afterwards to the PDF it wrote, with qpdf: the JPEG
-// files of a page put in their stand-ins' places, and a print shop's page boxes.
+// files of a page put in their stand-ins' places, printing at real size asked for, and a
+// print shop's page boxes.
 #pragma once
 
 #include "PagePictures.h"
@@ -8,12 +9,13 @@
 #include <string>
 #include <vector>
 
-// Qt's PDF writer decodes every picture and compresses it again; the page was drawn with
-// small stand-ins in the JPEGs' places instead (see CPagePictures), and here each stand-in's
-// image object takes the file's own bytes unchanged, with its size and colour space. Returns
-// the PDF with the files in place, or an empty array with the reason in *pError. A PDF
-// without stand-ins comes back as it is.
-QByteArray WithOriginalJpegs(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError);
+// Every PDF Sleevora writes, finished: Qt's PDF writer decodes every picture and compresses
+// it again, so the page was drawn with small stand-ins in the JPEGs' places (see
+// CPagePictures), and here each stand-in's image object takes the file's own bytes
+// unchanged, with its size and colour space; and the document asks viewers to print it at
+// real size (/ViewerPreferences with /PrintScaling /None). Returns the finished PDF, or an
+// empty array with the reason in *pError.
+QByteArray FinishedPdf(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError);
 
 // Sets the TrimBox and BleedBox of each page of a PDF (boxes in points, one per page, as
 // left, bottom, right, top).

@@ -51,6 +51,14 @@ protected:
 
 } // namespace
 
+namespace {
+
+// The document's request that viewers print it at real size.
+const QRegularExpression
+    kRealSize(QStringLiteral("/ViewerPreferences\\s*<<\\s*/PrintScaling\\s*/None\\s*>>"));
+
+} // namespace
+
 TEST_F(ExportTool, PdfIsOneA4PageTurnedForTheKindOfCase)
 {
     const std::pair<const char*, const char*> samples[] = {{"standard-cd.slv", "595(\\.0+)? 842(\\.0+)?"},
@@ -67,6 +75,7 @@ TEST_F(ExportTool, PdfIsOneA4PageTurnedForTheKindOfCase)
         EXPECT_TRUE(text.contains(
             QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ") + QLatin1String(mediaBox))))
             << sample;
+        EXPECT_TRUE(text.contains(kRealSize)) << sample; // viewers print it unscaled
     }
 }
 
@@ -186,6 +195,9 @@ TEST_F(ExportTool, PrintShopPdfHasAPagePerPieceWithItsTrimAndBleedBoxes)
         }
         EXPECT_TRUE(
             PageBoxes(Out("shop.pdf"), static_cast<int>(pieces.size()) + 1).empty()); // no further page
+        QFile shop(Out("shop.pdf"));
+        ASSERT_TRUE(shop.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(QString::fromLatin1(shop.readAll()).contains(kRealSize)) << sample;
     }
     for (const QStringList& bad : {QStringList{Sample("standard-cd.slv"), Out("x.pdf"),
                                                QStringLiteral("--bleed"), QStringLiteral("7")},
