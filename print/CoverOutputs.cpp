@@ -139,7 +139,7 @@ QByteArray PrintShopPdf(const CoverState& cover, double dBleedMm, int nFontDpi, 
             return std::string();
         },
         pError);
-    return pdf.isEmpty() ? QByteArray() : WithPageBoxes(pdf, boxes, pError);
+    return pdf.isEmpty() ? QByteArray() : FinishedPrintShopPdf(pdf, boxes, pError);
 }
 
 } // namespace

@@ -75,6 +75,14 @@ CRect PieceRect(int nPpi, CoverType type, CoverPiece piece)
     return piece == CoverPiece::CdFront ? FrontPieceRect(nPpi, geometry) : BackPieceRect(nPpi, geometry);
 }
 
+QSize PieceDrawnSize(int nPpi, CoverType type, CoverPiece piece)
+{
+    const CoverGeometry geometry = CoverGeometry::ForCoverType(type);
+    const bool front = piece == CoverPiece::CdFront;
+    return QSize(Pixels(nPpi, front ? geometry.dFrontWidth : geometry.dBackWidth),
+                 Pixels(nPpi, front ? geometry.dFrontHeight : geometry.dBackHeight));
+}
+
 std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece)
 {
     const CoverGeometry geometry = CoverGeometry::ForCoverType(type);

@@ -11,6 +11,7 @@
 #include "CoverState.h"
 #include "DC.h"
 
+#include <QSize>
 #include <vector>
 
 class CPictureSource;
@@ -38,6 +39,9 @@ CRect BackPieceRect(int nPpi, const CoverGeometry& geometry);
 std::vector<CoverPiece> PiecesOf(CoverType type);
 // A piece's place on the page, in the device's pixels at its horizontal resolution.
 CRect PieceRect(int nPpi, CoverType type, CoverPiece piece);
+// The size a piece is drawn at, in pixels at a resolution: its width and height each
+// truncated, which may be a pixel less than its place on the page.
+QSize PieceDrawnSize(int nPpi, CoverType type, CoverPiece piece);
 // The fold lines across a piece, in pixels from its left edge: the spines' edges.
 std::vector<int> PieceFolds(int nPpi, CoverType type, CoverPiece piece);
 // How a piece is drawn: with its outline and spine guides (a print shop's piece has none),

@@ -1,6 +1,8 @@
 #include "PdfEditing.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <cmath>
 #include <cstring>
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -91,6 +93,77 @@ QByteArray Written(QPDF& document)
                       static_cast<qsizetype>(written->getSize()));
 }
 
+// The registration colour: a Separation named All prints on every plate; where a device
+// shows it on its own, full tint is full CMYK.
+QPDFObjectHandle RegistrationColourSpace()
+{
+    return QPDFObjectHandle::parse("[ /Separation /All /DeviceCMYK << /FunctionType 2 /Domain [ 0 1 ] "
+                                   "/C0 [ 0 0 0 0 ] /C1 [ 1 1 1 1 ] /N 1 >> ]");
+}
+
+constexpr const char* kRegistrationName = "/SleevoraAll";
+
+bool IsStandIn(const QRegularExpressionMatch& colour)
+{
+    const QRgb standIn = kRegistrationStandIn;
+    const int channels[3] = {qRed(standIn), qGreen(standIn), qBlue(standIn)};
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(colour.captured(i + 1).toDouble() * 255 - channels[i]) > 0.01)
+            return false;
+    return true;
+}
+
+// The page's content with its stand-in stroke colour set in the registration colour. Qt
+// sets its stroking colour space once at the top of the page and then only colours, so
+// after the first mark every other stroking colour names its space again.
+QByteArray WithRegistrationStrokes(const QByteArray& content)
+{
+    const QString text = QString::fromLatin1(content);
+    static const QRegularExpression space(QStringLiteral("(/[^\\s/\\[\\]<>()]+)\\s+CS\\b"));
+    const QRegularExpressionMatch first = space.match(text);
+    const QString pageSpace = first.hasMatch() ? first.captured(1) : QStringLiteral("/DeviceRGB");
+    static const QRegularExpression colour(
+        QStringLiteral("(?<![\\w.])(-?[0-9.]+)\\s+(-?[0-9.]+)\\s+(-?[0-9.]+)\\s+SCN\\b"));
+    QString result;
+    qsizetype done = 0;
+    bool marked = false;
+    for (QRegularExpressionMatchIterator it = colour.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += QStringView(text).mid(done, match.capturedStart() - done);
+        if (IsStandIn(match)) {
+            result += QLatin1String(kRegistrationName) + QStringLiteral(" CS 1 SCN");
+            marked = true;
+        } else {
+            result += marked ? pageSpace + QStringLiteral(" CS ") + match.captured(0) : match.captured(0);
+        }
+        done = match.capturedEnd();
+    }
+    result += QStringView(text).mid(done);
+    return result.toLatin1();
+}
+
+// One page's strokes in the registration colour, its resources naming the colour space.
+void PutRegistrationColour(QPDFPageObjectHelper& page)
+{
+    QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
+    if (!contents.isStream())
+        return;
+    const std::shared_ptr<Buffer> data = contents.getStreamData(qpdf_dl_generalized);
+    const QByteArray content(reinterpret_cast<const char*>(data->getBuffer()),
+                             static_cast<qsizetype>(data->getSize()));
+    const QByteArray marked = WithRegistrationStrokes(content);
+    if (marked == content)
+        return;
+    contents.replaceStreamData(marked.toStdString(), QPDFObjectHandle::newNull(),
+                               QPDFObjectHandle::newNull());
+    QPDFObjectHandle resources = page.getAttribute("/Resources", true);
+    if (!resources.isDictionary())
+        throw std::runtime_error("a page has no resources");
+    if (!resources.getKey("/ColorSpace").isDictionary())
+        resources.replaceKey("/ColorSpace", QPDFObjectHandle::newDictionary());
+    resources.getKey("/ColorSpace").replaceKey(kRegistrationName, RegistrationColourSpace());
+}
+
 } // namespace
 
 QByteArray FinishedPdf(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs, std::string* pError)
@@ -120,7 +193,8 @@ QByteArray FinishedPdf(const QByteArray& pdf, const std::vector<PageJpeg>& jpegs
     }
 }
 
-QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& boxes, std::string* pError)
+QByteArray FinishedPrintShopPdf(const QByteArray& pdf, const std::vector<PageBoxes>& boxes,
+                                std::string* pError)
 {
     try {
         QPDF document;
@@ -136,6 +210,7 @@ QByteArray WithPageBoxes(const QByteArray& pdf, const std::vector<PageBoxes>& bo
                                             QPDFObjectHandle::Rectangle(trim[0], trim[1], trim[2], trim[3])));
             page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
                                              bleed[0], bleed[1], bleed[2], bleed[3])));
+            PutRegistrationColour(pages[i]);
         }
         return Written(document);
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 #include "PrintShop.h"
 
 #include "PagePictures.h"
+#include "PdfEditing.h"
 
 #include <QPainter>
 #include <QPen>
@@ -20,8 +21,10 @@ constexpr int kBleedDpi = 75;
 // The piece's background (colour and picture, no text) as a small picture.
 QImage BackgroundPicture(const CoverState& cover, CoverPiece piece, int nFontDpi)
 {
-    const CRect place = PieceRect(kBleedDpi, cover.covertype, piece);
-    QImage background(place.Width(), place.Height(), QImage::Format_RGB32);
+    // As large as the renderer draws the piece, so that its last row and column are the
+    // piece's own and not the paper's.
+    const QSize size = PieceDrawnSize(kBleedDpi, cover.covertype, piece);
+    QImage background(size, QImage::Format_RGB32);
     if (background.isNull())
         return background;
     background.fill(Qt::white);
@@ -33,7 +36,7 @@ QImage BackgroundPicture(const CoverState& cover, CoverPiece piece, int nFontDpi
     drawing.pPictures = &decoded;
     CDC dc;
     dc.Attach(&background);
-    DrawCoverPiece(&dc, cover, piece, CRect(0, 0, place.Width(), place.Height()), nFontDpi, drawing);
+    DrawCoverPiece(&dc, cover, piece, CRect(0, 0, size.width(), size.height()), nFontDpi, drawing);
     return background;
 }
 
@@ -65,7 +68,7 @@ void DrawBleed(QPainter& painter, const QImage& background, const QRect& trim, i
     painter.restore();
 }
 
-// A mark kMarkLengthMm long, from a point out along a direction, past the gap.
+// A mark of a length, from a point out along a direction, past the gap.
 void DrawMark(QPainter& painter, QPointF from, QPointF direction, double dGap, double dLength)
 {
     painter.drawLine(from + direction * dGap, from + direction * (dGap + dLength));
@@ -75,7 +78,6 @@ void DrawMarks(QPainter& painter, const PrintShopPage& page, int nDpi)
 {
     const double gap = page.nBleed + kMarkGapMm / 25.4 * nDpi;
     const double length = kMarkLengthMm / 25.4 * nDpi;
-    painter.setPen(QPen(Qt::black, 0.25 / 72.0 * nDpi)); // a quarter point, as crop marks are drawn
     const double left = page.trim.left();
     const double top = page.trim.top();
     const double right = page.trim.left() + page.trim.width();
@@ -93,6 +95,22 @@ void DrawMarks(QPainter& painter, const PrintShopPage& page, int nDpi)
     }
 }
 
+// Short cut marks at the notches' inner edges: above and below the trim at their width, to
+// its left at their depth.
+void DrawNotchMarks(QPainter& painter, const PrintShopPage& page, int nDpi)
+{
+    if (page.notch.isEmpty())
+        return;
+    const double gap = page.nBleed + kMarkGapMm / 25.4 * nDpi;
+    const double length = kNotchMarkLengthMm / 25.4 * nDpi;
+    const QRectF trim(page.trim);
+    const double x = trim.left() + page.notch.width();
+    DrawMark(painter, QPointF(x, trim.top()), QPointF(0, -1), gap, length);
+    DrawMark(painter, QPointF(x, trim.bottom()), QPointF(0, 1), gap, length);
+    DrawMark(painter, QPointF(trim.left(), trim.top() + page.notch.height()), QPointF(-1, 0), gap, length);
+    DrawMark(painter, QPointF(trim.left(), trim.bottom() - page.notch.height()), QPointF(-1, 0), gap, length);
+}
+
 } // namespace
 
 std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double dBleedMm)
@@ -101,13 +119,17 @@ std::vector<PrintShopPage> LayOutPrintShopPages(CoverType type, int nDpi, double
     const int bleed = MmToPixels(dBleedMm, nDpi);
     const int room = MmToPixels(kMarkRoomMm, nDpi);
     for (const CoverPiece piece : PiecesOf(type)) {
-        const CRect place = PieceRect(nDpi, type, piece);
+        // The trim is the piece as drawn, so that no paper shows between its edge and the bleed.
+        const QSize drawn = PieceDrawnSize(nDpi, type, piece);
         PrintShopPage page;
         page.piece = piece;
         page.nBleed = bleed;
-        page.trim = QRect(room + bleed, room + bleed, place.Width(), place.Height());
-        page.size = QSize(place.Width() + 2 * (room + bleed), place.Height() + 2 * (room + bleed));
+        page.trim = QRect(QPoint(room + bleed, room + bleed), drawn);
+        page.size = drawn + QSize(2 * (room + bleed), 2 * (room + bleed));
         page.folds = PieceFolds(nDpi, type, piece);
+        if (type == SlimlineCD)
+            page.notch =
+                QSize(Pixels(nDpi, CoverGeometry::kNotchWidth), Pixels(nDpi, CoverGeometry::kNotchHeight));
         pages.push_back(page);
     }
     return pages;
@@ -129,5 +151,10 @@ void DrawPrintShopPage(QPainter& painter, const CoverState& cover, const PrintSh
                        nFontDpi, drawing);
     }
     DrawBleed(painter, BackgroundPicture(cover, page.piece, nFontDpi), page.trim, page.nBleed);
-    DrawMarks(painter, page, painter.device()->logicalDpiX());
+    const int dpi = painter.device()->logicalDpiX();
+    // A quarter point, as crop marks are drawn; the PDF's finishing makes the stand-in colour
+    // the registration colour.
+    painter.setPen(QPen(QColor::fromRgb(kRegistrationStandIn), 0.25 / 72.0 * dpi));
+    DrawMarks(painter, page, dpi);
+    DrawNotchMarks(painter, page, dpi);
 }

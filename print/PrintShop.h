@@ -1,7 +1,8 @@
 // A cover's pieces as a print shop takes them: each piece on a page of its own, its artwork
 // running on past the trim by the bleed (the colour and picture at its edges repeated
 // outward, nothing inside the trim moved), crop marks at the trim's corners and fold marks
-// at its spine folds, both outside the bleed, where the trimmed sheet loses them.
+// at its spine folds, both outside the bleed, where the trimmed sheet loses them; a slimline
+// CD insert's corner notches get short cut marks at their inner edges.
 #pragma once
 
 #include "CoverPrint.h"
@@ -17,6 +18,7 @@ class QPainter;
 constexpr double kMarkGapMm = 2.0;
 constexpr double kMarkLengthMm = 5.0;
 constexpr double kMarkRoomMm = 9.0;
+constexpr double kNotchMarkLengthMm = 3.0;
 
 // One piece's page, in pixels at the page's resolution.
 struct PrintShopPage
@@ -26,6 +28,7 @@ struct PrintShopPage
     QRect trim;             // where the piece itself lies on the page
     int nBleed = 0;         // the bleed around the trim
     std::vector<int> folds; // fold lines, pixels from the trim's left edge
+    QSize notch;            // the corner notches cut from the left edge (empty: none)
     QRect Bleed() const { return trim.adjusted(-nBleed, -nBleed, nBleed, nBleed); }
 };
 

@@ -123,6 +123,68 @@ TEST(PrintShop, InsideTheTrimThePieceIsThePrintedOneAndTheBleedTakesUpItsEdges)
     FreeImage_DeInitialise();
 }
 
+namespace {
+
+// The largest difference of one colour channel between two pixels.
+int ChannelGap(QRgb a, QRgb b)
+{
+    return std::max(
+        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Band pixels on one side that differ from the trim's edge pixel beside them by more than
+// the artwork itself changes along that edge within the bleed picture's coarser step.
+int BandPixelsUnlikeTheEdge(const QImage& page, int nBleed, QPoint edgeStart, QPoint along, QPoint outward,
+                            int nLength)
+{
+    constexpr int kStep = kDpi / 75 + 1;
+    int unlike = 0;
+    for (int i = 0; i < nLength; ++i) {
+        const QPoint edge = edgeStart + along * i;
+        int change = 2;
+        for (int k = std::max(0, i - kStep); k <= std::min(nLength - 1, i + kStep); ++k)
+            change = std::max(change, ChannelGap(page.pixel(edge), page.pixel(edgeStart + along * k)) + 2);
+        for (int d = 1; d <= nBleed; ++d)
+            unlike += ChannelGap(page.pixel(edge + outward * d), page.pixel(edge)) > change;
+    }
+    return unlike;
+}
+
+} // namespace
+
+TEST(PrintShop, EveryBandOfEveryKindContinuesThePieceEdge)
+{
+    FreeImage_Initialise(FALSE);
+    // A picture that changes everywhere: red across, green down.
+    const QString path = QStringLiteral("%1/print-shop-gradient.png").arg(QDir::tempPath());
+    QImage gradient(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x * 4, y * 5, 120));
+    gradient.save(path);
+    for (const CoverType type : {StandardCD, SlimlineCD, StandardDVD, SlimlineDVD}) {
+        CoverState cover;
+        cover.ResetToDefaults(96, type);
+        cover.covertype = type;
+        cover.fBGColor = cover.bBGColor = RGB(240, 200, 40);
+        cover.fImagePath = cover.bImagePath = path.toStdString();
+        for (const PrintShopPage& layout : LayOutPrintShopPages(type, kDpi, 3.0)) {
+            const QImage page = PrintShopPicture(cover, layout);
+            const QRect t = layout.trim;
+            const int b = layout.nBleed;
+            const int sides[4] = {BandPixelsUnlikeTheEdge(page, b, t.topLeft(), {1, 0}, {0, -1}, t.width()),
+                                  BandPixelsUnlikeTheEdge(page, b, t.bottomLeft(), {1, 0}, {0, 1}, t.width()),
+                                  BandPixelsUnlikeTheEdge(page, b, t.topLeft(), {0, 1}, {-1, 0}, t.height()),
+                                  BandPixelsUnlikeTheEdge(page, b, t.topRight(), {0, 1}, {1, 0}, t.height())};
+            for (int side = 0; side < 4; ++side)
+                EXPECT_EQ(sides[side], 0)
+                    << "kind " << type << ", piece " << int(layout.piece) << ", side " << side;
+        }
+    }
+    QFile::remove(path);
+    FreeImage_DeInitialise();
+}
+
 TEST(PrintShop, CropAndFoldMarksStandOutsideTheBleed)
 {
     CoverState cover;
@@ -145,4 +207,12 @@ TEST(PrintShop, CropAndFoldMarksStandOutsideTheBleed)
         EXPECT_LT(qGray(page.pixel(trim.left() + fold, trim.top() - markStart - 10)), 100) << fold;
     EXPECT_EQ(page.pixel(trim.left() + layout.folds[0] + 5, trim.top() - markStart - 10),
               qRgb(255, 255, 255));
+    // Short cut marks at the notches' inner edges: to the left at their depth, above and
+    // below at their width.
+    ASSERT_EQ(layout.notch, QSize(425, 23)); // 1.417 × 0.0787 inches
+    for (const int y : {trim.top() + 23, trim.top() + trim.height() - 23})
+        EXPECT_LT(qGray(page.pixel(trim.left() - markStart - 10, y)), 100) << y;
+    EXPECT_EQ(page.pixel(trim.left() - markStart - 10, trim.top() + 40), qRgb(255, 255, 255));
+    for (const int y : {trim.top() - markStart - 10, trim.top() + trim.height() + markStart + 10})
+        EXPECT_LT(qGray(page.pixel(trim.left() + 425, y)), 100) << y;
 }

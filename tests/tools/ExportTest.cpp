@@ -209,6 +209,40 @@ TEST_F(ExportTool, PrintShopPdfHasAPagePerPieceWithItsTrimAndBleedBoxes)
     }
 }
 
+TEST_F(ExportTool, PrintShopMarksPrintOnEveryPlate)
+{
+    const ExportRun run =
+        Export({Sample("slimline-cd.slv"), Out("shop.pdf"), QStringLiteral("--bleed"), QStringLiteral("3")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // The page as a press's four plates see it, one byte of ink each, at 50 dpi.
+    QProcess gs;
+    gs.start(QStringLiteral("gs"),
+             {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+              QStringLiteral("-sDEVICE=bitcmyk"), QStringLiteral("-dGrayValues=256"), QStringLiteral("-r50"),
+              QStringLiteral("-sOutputFile=") + Out("shop.cmyk"), Out("shop.pdf")});
+    ASSERT_TRUE(gs.waitForFinished(60000));
+    QFile plates(Out("shop.cmyk"));
+    ASSERT_TRUE(plates.open(QIODevice::ReadOnly));
+    const QByteArray ink = plates.readAll();
+    const QList<double> media = PageBoxes(Out("shop.pdf"), 1).at(QStringLiteral("MediaBox"));
+    const QList<double> bleed = PageBoxes(Out("shop.pdf"), 1).at(QStringLiteral("BleedBox"));
+    const int width = qRound(media[2] * 50 / 72);
+    ASSERT_EQ(ink.size() % (width * 4), 0);
+    // Outside the bleed there are only marks: every inked pixel there has the same ink on
+    // all four plates, the darkest of them full on each.
+    int full = 0;
+    for (int y = 0; y < ink.size() / (width * 4); ++y)
+        for (int x = 0; x < qRound(bleed[0] * 50 / 72) - 1; ++x) {
+            const uchar* pixel = reinterpret_cast<const uchar*>(ink.constData()) + (y * width + x) * 4;
+            if (pixel[0] + pixel[1] + pixel[2] + pixel[3] == 0)
+                continue;
+            EXPECT_TRUE(pixel[0] == pixel[3] && pixel[1] == pixel[3] && pixel[2] == pixel[3])
+                << x << "," << y;
+            full += pixel[3] == 255;
+        }
+    EXPECT_GT(full, 10);
+}
+
 TEST_F(ExportTool, PaperOtherThanA4CentresTheSheet)
 {
     const ExportRun run =
