@@ -8,9 +8,31 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
+
+// Whether the painter draws a bitmap smaller than its units (a printer alignment below
+// 100 %): a line one unit wide could then fall between the pixels' centres and vanish.
+bool ShrinksOnBitmap(const QPainter& painter)
+{
+    const QTransform transform = painter.combinedTransform();
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+           transform.type() <= QTransform::TxScale && (transform.m11() < 1.0 || transform.m22() < 1.0);
+}
+
+// The device pixels a fill of a rectangle covers (those whose centres lie inside it), at
+// least one each way.
+QRect AtLeastOnePixel(const QRectF& rect)
+{
+    const int left = static_cast<int>(std::ceil(rect.left() - 0.5));
+    const int top = static_cast<int>(std::ceil(rect.top() - 0.5));
+    const int right = std::max(left + 1, static_cast<int>(std::ceil(rect.right() - 0.5)));
+    const int bottom = std::max(top + 1, static_cast<int>(std::ceil(rect.bottom() - 0.5)));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
 
 int ScreenLogPixels(bool vertical)
 {
@@ -332,8 +354,15 @@ void CDC::FillDeviceRect(const QRect& rect, COLORREF cr, DWORD dwRop)
         cr = RGB(0, 0, 0);
     else if (dwRop == WHITENESS)
         cr = RGB(255, 255, 255);
-    if (SetRopMode(m_pPainter, dwRop))
-        m_pPainter->fillRect(rect, ToQColor(cr));
+    if (SetRopMode(m_pPainter, dwRop)) {
+        if (ShrinksOnBitmap(*m_pPainter)) {
+            const QRect pixels = AtLeastOnePixel(m_pPainter->combinedTransform().mapRect(QRectF(rect)));
+            m_pPainter->resetTransform();
+            m_pPainter->fillRect(pixels, ToQColor(cr));
+        } else {
+            m_pPainter->fillRect(rect, ToQColor(cr));
+        }
+    }
     m_pPainter->restore();
 }
 

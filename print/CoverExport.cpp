@@ -49,11 +49,14 @@ std::string PlanSheet(const ExportRequest& request, SheetJob* pJob)
     if (!HasPrintedLayout(type))
         return request.strCoverPath + " is a cover of a custom size, which has no printed layout";
     pJob->layout = CoverSheetLayout(type, request.paper);
-    pJob->placement = PlaceCoverOnSheet(type, pJob->layout);
-    if (!pJob->placement.bFits)
-        return "the cover does not fit on " + DescribeSheet(pJob->layout) + " (see --help for --paper)";
-    if (request.bCalibrated)
+    if (request.bCalibrated && request.dBleedMm < 0) // a print shop's pages are not aligned
         pJob->calibration = StoredPrintCalibration();
+    pJob->placement = PlaceCoverOnSheet(type, pJob->layout, pJob->calibration);
+    if (!pJob->placement.bFitsWithoutAlignment)
+        return "the cover does not fit on " + DescribeSheet(pJob->layout) + " (see --help for --paper)";
+    if (!pJob->placement.bFits)
+        return "with the printer alignment applied, part of the cover would fall outside " +
+               DescribeSheet(pJob->layout) + " (see Printer Alignment... in Sleevora)";
     return std::string();
 }
 

@@ -37,10 +37,23 @@ bool HasPrintedLayout(CoverType type)
     return type == StandardCD || type == StandardDVD || type == SlimlineCD || type == SlimlineDVD;
 }
 
+// The paper and its orientation are set on their own first: a printer that cannot print as
+// near the edge as a PDF page's margins would refuse a whole layout, paper and all. The
+// margins are then the PDF page's, or the printer's own where it needs more.
 void PrepareCoverPrinter(QPrinter& printer, CoverType type)
 {
-    printer.setFullPage(false); // positions count from the printable area's corner
-    printer.setPageLayout(CoverSheetLayout(type));
+    printer.setFullPage(false); // the painter starts at the printable area's corner
+    const QPageLayout sheet = CoverSheetLayout(type);
+    printer.setPageSize(sheet.pageSize());
+    printer.setPageOrientation(sheet.orientation());
+    if (!printer.setPageMargins(sheet.margins(), sheet.units())) {
+        const QMarginsF least = printer.pageLayout().minimumMargins();
+        const QMarginsF wanted = sheet.margins(printer.pageLayout().units());
+        printer.setPageMargins(
+            QMarginsF(std::max(least.left(), wanted.left()), std::max(least.top(), wanted.top()),
+                      std::max(least.right(), wanted.right()), std::max(least.bottom(), wanted.bottom())),
+            printer.pageLayout().units());
+    }
     printer.setDocName(QStringLiteral("Cover"));
 }
 

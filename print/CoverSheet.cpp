@@ -13,8 +13,8 @@ namespace {
 
 // Qt's PDF page margins, the sheet's margins wherever the page goes.
 constexpr double kSheetMarginPoints = 10.0;
-// A hair of slack when comparing inches, for sizes converted from points and millimetres.
-constexpr double kSlackInches = 0.001;
+// A hair of slack when comparing points, for sizes converted from inches and millimetres.
+constexpr double kSlackPoints = 0.072;
 
 QPageLayout::Orientation OrientationFor(CoverType type)
 {
@@ -24,6 +24,13 @@ QPageLayout::Orientation OrientationFor(CoverType type)
 QRectF PieceBox(double dLeft, double dTop, double dWidth, double dHeight)
 {
     return QRectF(dLeft, dTop, dWidth, dHeight);
+}
+
+// Whether a rectangle lies within an area, give or take the slack.
+bool Within(const QRectF& rect, const QRectF& area)
+{
+    return rect.left() >= area.left() - kSlackPoints && rect.top() >= area.top() - kSlackPoints &&
+           rect.right() <= area.right() + kSlackPoints && rect.bottom() <= area.bottom() + kSlackPoints;
 }
 
 } // namespace
@@ -55,22 +62,29 @@ QRectF CoverLayoutBox(CoverType type)
     return box;
 }
 
-CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet)
+CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet,
+                                 const PrintCalibration& calibration)
 {
-    const QRectF box = CoverLayoutBox(type);
-    const QRectF printable = sheet.paintRect(QPageLayout::Inch);
-    const QRectF full = sheet.fullRect(QPageLayout::Inch);
+    // In points: Qt gives a layout's rectangles in inches rounded to hundredths.
+    const QRectF box(CoverLayoutBox(type).topLeft() * 72.0, CoverLayoutBox(type).size() * 72.0);
+    const QRectF printable = sheet.paintRect(QPageLayout::Point);
+    const QRectF full = sheet.fullRect(QPageLayout::Point);
+    // Where the layout box's corner lands on the sheet.
+    const QPointF corner =
+        sheet.pageSize().id() == QPageSize::A4
+            ? QPointF(kSheetMarginPoints, kSheetMarginPoints) + box.topLeft()
+            : QPointF((full.width() - box.width()) / 2, (full.height() - box.height()) / 2);
+    const QPointF offset = corner - box.topLeft() - printable.topLeft();
+    // The box as the painter places it, from the printable corner, then moved and stretched.
+    const QRectF placed = box.translated(offset);
+    const QRectF aligned(calibration.dOffsetXMm / 25.4 * 72 + calibration.dScaleX * placed.left(),
+                         calibration.dOffsetYMm / 25.4 * 72 + calibration.dScaleY * placed.top(),
+                         calibration.dScaleX * placed.width(), calibration.dScaleY * placed.height());
+    const QRectF area(QPointF(0, 0), printable.size());
     CoverPlacement placement;
-    if (sheet.pageSize().id() != QPageSize::A4) {
-        // Centred on the sheet, as the offset from the fixed places inside the printable area.
-        const QPointF centred((full.width() - box.width()) / 2, (full.height() - box.height()) / 2);
-        placement.offset = centred - printable.topLeft() - box.topLeft();
-    }
-    const QRectF placed = box.translated(printable.topLeft() + placement.offset);
-    placement.bFits = placed.left() >= printable.left() - kSlackInches &&
-                      placed.top() >= printable.top() - kSlackInches &&
-                      placed.right() <= printable.right() + kSlackInches &&
-                      placed.bottom() <= printable.bottom() + kSlackInches;
+    placement.offset = offset / 72.0;
+    placement.bFitsWithoutAlignment = Within(placed, area);
+    placement.bFits = placement.bFitsWithoutAlignment && Within(aligned, area);
     return placement;
 }
 
@@ -106,6 +120,15 @@ std::string CoverDoesNotFitMessage(CoverType type, const QPageLayout& sheet)
     if (!fitting.empty())
         message += "\n\nIt fits on " + fitting + ". Choose one of them and print again.";
     return message;
+}
+
+std::string AlignmentPushesCoverOffMessage(const QPageLayout& sheet)
+{
+    return "With the printer alignment applied, part of the cover would fall outside the printable area "
+           "of " +
+           DescribeSheet(sheet) +
+           ".\n\nCheck the offsets and sizes in Printer Alignment... (on the window's right-click menu) "
+           "and print again.";
 }
 
 void ApplyCalibration(QPainter& painter, const PrintCalibration& calibration, int nDpi)

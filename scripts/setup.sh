@@ -18,6 +18,7 @@ packages=(
     libtag1-dev libuchardet-dev ffmpeg flac lame vorbis-tools opus-tools sox
     liblcms2-dev libturbojpeg0-dev colord-data
     imagemagick libimage-exiftool-perl ghostscript
+    cups printer-driver-cups-pdf
 )
 
 missing=()

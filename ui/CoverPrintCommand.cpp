@@ -11,7 +11,8 @@
 
 // The print dialog opens on A4 for the kind of case, and the paper chosen there is honoured:
 // the cover is centred on any other paper, and a sheet it does not fit is refused with the
-// papers that would take it. The printer's alignment, as the user measured it, is applied.
+// papers that would take it. The printer's alignment, as the user measured it, is applied;
+// an alignment that would push part of the cover off the printable area is refused too.
 // Printing to a PDF file keeps vectors and the pictures' own data; a printer gets the page
 // as a bitmap.
 void PrintCover(QWidget* pWindow, const CoverState& cover)
@@ -21,14 +22,16 @@ void PrintCover(QWidget* pWindow, const CoverState& cover)
     PrepareCoverPrinter(printer, type);
     if (ModalHost().PrintDialog(printer, pWindow) != IDOK)
         return;
-    const CoverPlacement placement = PlaceCoverOnSheet(type, printer.pageLayout());
+    const PrintCalibration calibration = StoredPrintCalibration();
+    const CoverPlacement placement = PlaceCoverOnSheet(type, printer.pageLayout(), calibration);
     if (HasPrintedLayout(type) && !placement.bFits) {
-        MessageBox(pWindow, CoverDoesNotFitMessage(type, printer.pageLayout()), "Error",
-                   MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(pWindow,
+                   placement.bFitsWithoutAlignment ? AlignmentPushesCoverOffMessage(printer.pageLayout())
+                                                   : CoverDoesNotFitMessage(type, printer.pageLayout()),
+                   "Error", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const SheetJob job{cover, printer.pageLayout(), placement, StoredPrintCalibration(),
-                       pWindow->logicalDpiY()};
+    const SheetJob job{cover, printer.pageLayout(), placement, calibration, pWindow->logicalDpiY()};
     const std::string reason = PrintCoverSheet(printer, job);
     // A job a printer could not start is abandoned without a word, as a failed print always
     // was; a PDF file that could not be written is reported.

@@ -67,8 +67,8 @@ TEST(CoverSheet, OnA4EveryKindKeepsItsFixedPlacesAndOtherPapersCentreIt)
             const CoverPlacement placement = PlaceCoverOnSheet(type, sheet);
             EXPECT_TRUE(placement.bFits) << type;
             const QRectF placed = CoverLayoutBox(type).translated(
-                sheet.paintRect(QPageLayout::Inch).topLeft() + placement.offset);
-            const QPointF centre = sheet.fullRect(QPageLayout::Inch).center();
+                sheet.paintRect(QPageLayout::Point).topLeft() / 72 + placement.offset);
+            const QPointF centre = sheet.fullRect(QPageLayout::Point).center() / 72;
             EXPECT_NEAR(placed.center().x(), centre.x(), 1e-9) << type;
             EXPECT_NEAR(placed.center().y(), centre.y(), 1e-9) << type;
         }
@@ -91,6 +91,32 @@ TEST(CoverSheet, APaperTheCoverDoesNotFitIsRefusedWithThePapersThatWould)
     const QPageLayout a4Across(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                                QPageLayout::Point);
     EXPECT_FALSE(PlaceCoverOnSheet(StandardCD, a4Across).bFits);
+}
+
+TEST(CoverSheet, PiecesCountFromTheSheetCornerAndTheAlignmentMustKeepThemOnIt)
+{
+    // Whatever margins the printer has, the pieces stand where a PDF page's margins put them.
+    for (const double margin : {0.0, 10.0, 14.4}) {
+        const QPageLayout sheet(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+        const CoverPlacement placement = PlaceCoverOnSheet(StandardDVD, sheet);
+        EXPECT_TRUE(placement.bFits) << margin;
+        EXPECT_NEAR(placement.offset.x() * 72, 10 - margin, 1e-9);
+        EXPECT_NEAR(placement.offset.y() * 72, 10 - margin, 1e-9);
+    }
+    // At the alignment's limits a DVD insert would run off A4; a small move keeps it on.
+    const QPageLayout a4 = CoverSheetLayout(StandardDVD);
+    for (const PrintCalibration pushing : {PrintCalibration{10, 0, 1.05, 1}, PrintCalibration{-10, 0, 1, 1},
+                                           PrintCalibration{0, 10, 1, 1.05}}) {
+        const CoverPlacement placement = PlaceCoverOnSheet(StandardDVD, a4, pushing);
+        EXPECT_FALSE(placement.bFits) << pushing.dOffsetXMm << " " << pushing.dScaleX;
+        EXPECT_TRUE(placement.bFitsWithoutAlignment);
+    }
+    EXPECT_TRUE(PlaceCoverOnSheet(StandardDVD, a4, {2, 2, 1.005, 1.005}).bFits);
+    EXPECT_EQ(AlignmentPushesCoverOffMessage(a4),
+              "With the printer alignment applied, part of the cover would fall outside the printable area "
+              "of A4 paper across.\n\nCheck the offsets and sizes in Printer Alignment... (on the window's "
+              "right-click menu) and print again.");
 }
 
 // 2.5 mm across and down, stretched by 101 %: every edge of the printed insert lands where
@@ -175,4 +201,43 @@ TEST(PrinterAlignmentSettings, AreStoredBesideTheOtherSettingsWithinTheirRanges)
     const PrintCalibration calibration = StoredPrintCalibration();
     EXPECT_DOUBLE_EQ(calibration.dOffsetXMm, -2.5);
     EXPECT_DOUBLE_EQ(calibration.dScaleX, 1.0125);
+}
+
+TEST(CoverSheet, EveryOutlineSurvivesAnAlignmentThatShrinksTheBitmap)
+{
+    // A line of one pixel drawn at 95 to 99 % may fall between the pixels' centres; each
+    // piece's four edges must still show, dark within a pixel of where they belong.
+    for (const CoverType type : kKinds) {
+        const CoverState cover = FreshCover(type);
+        for (const int dpi : {150, 300})
+            for (const double scale : {0.95, 0.96, 0.97, 0.98, 0.99}) {
+                QImage page = PrintableArea(CoverSheetLayout(type), dpi);
+                {
+                    QPainter painter(&page);
+                    DrawCoverPage(painter, cover, 96, {}, {0, 0, scale, scale});
+                }
+                auto dark = [&page](int x, int y) {
+                    for (int d = -1; d <= 1; ++d)
+                        if (qGray(page.pixel(x, y + d)) < 80 || qGray(page.pixel(x + d, y)) < 80)
+                            return true;
+                    return false;
+                };
+                for (const CoverPiece piece : PiecesOf(type)) {
+                    const CRect r = PieceRect(dpi, type, piece);
+                    const int left = static_cast<int>(r.left * scale);
+                    const int right = static_cast<int>((r.right - 1) * scale);
+                    const int top = static_cast<int>(r.top * scale);
+                    const int bottom = static_cast<int>((r.bottom - 1) * scale);
+                    // A slimline CD's top and bottom edges begin after its notches.
+                    const int from =
+                        left + 40 + (type == SlimlineCD ? Pixels(dpi, CoverGeometry::kNotchWidth) : 0);
+                    int gaps = 0;
+                    for (int x = from; x < right - 40; x += 7)
+                        gaps += !dark(x, top) + !dark(x, bottom);
+                    for (int y = top + 40; y < bottom - 40; y += 7)
+                        gaps += !dark(left, y) + !dark(right, y);
+                    EXPECT_EQ(gaps, 0) << "kind " << type << " at " << dpi << " dpi, " << scale;
+                }
+            }
+    }
 }
