@@ -65,9 +65,10 @@ QRectF CoverLayoutBox(CoverType type)
 CoverPlacement PlaceCoverOnSheet(CoverType type, const QPageLayout& sheet,
                                  const PrintCalibration& calibration)
 {
-    // In points: Qt gives a layout's rectangles in inches rounded to hundredths.
+    // In points, and the printable area as Qt's paint engines place the painter's origin:
+    // they round the margins to whole points (a layout's inches are rounded to hundredths).
     const QRectF box(CoverLayoutBox(type).topLeft() * 72.0, CoverLayoutBox(type).size() * 72.0);
-    const QRectF printable = sheet.paintRect(QPageLayout::Point);
+    const QRectF printable(sheet.paintRectPoints());
     const QRectF full = sheet.fullRect(QPageLayout::Point);
     // Where the layout box's corner lands on the sheet.
     const QPointF corner =

@@ -39,7 +39,18 @@ QRect ParseGeometry(const QString& shell)
     return QRect(values[0], values[1], values[2], values[3]);
 }
 
+QString& PrintServer()
+{
+    static QString server;
+    return server;
+}
+
 } // namespace
+
+void UsePrintServer(const QString& strSocket)
+{
+    PrintServer() = strSocket;
+}
 
 CPrivateDisplay::CPrivateDisplay()
 {
@@ -98,6 +109,9 @@ CProgram::CProgram(const QStringList& arguments, const QString& strRuntimeFolder
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
     environment.remove(QStringLiteral("SESSION_MANAGER"));
+    environment.insert(QStringLiteral("CUPS_SERVER"), PrintServer().isEmpty()
+                                                          ? home + QStringLiteral("/runtime/no-print-server")
+                                                          : PrintServer());
     if (dScale != 1.0)
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(dScale));
     m_process.setProcessEnvironment(environment);

@@ -32,6 +32,10 @@ constexpr int kWaitMs = 30000;
 // Polls the condition (processing events) until it holds or the limit passes.
 bool WaitUntil(const std::function<bool()>& condition, int nTimeoutMs = kWaitMs);
 
+// The CUPS scheduler (its socket) the programs started next print through; by default none,
+// so that no printer of the machine's own ever answers a test.
+void UsePrintServer(const QString& strSocket);
+
 // The running program, with its own home, configuration, data, cache and runtime folders;
 // programs given the same runtime folder run as two windows of one user's session. A scale
 // above 1 runs it as on a screen scaled that much (QT_SCALE_FACTOR).
