@@ -156,3 +156,28 @@ TEST(RealPrintQueues, EveryPieceLandsWhereTheExportPutsItWhateverThePrintersMarg
     }
     UsePrintServer(QString());
 }
+
+// An alignment that would push the DVD insert off the sheet (10 mm to the left) is set in
+// Printer Alignment; Print then says so and prints nothing.
+TEST(RealPrintQueues, AnAlignmentThatPushesTheCoverOffTheSheetIsRefused)
+{
+    QTemporaryDir folder;
+    const QString coverFile = DarkCoverFile(folder, StandardDVD);
+    CSleevoraUser user({coverFile});
+    user.SetKind(StandardDVD);
+    ASSERT_TRUE(user.WaitForMainWindow());
+    ClickAt(user.MainWindow().topLeft() + QPoint(200, 420), 3); // the window's own menu
+    PressKeys({QStringLiteral("p")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Printer Alignment"),
+                            {QStringLiteral("alt+a"), QStringLiteral("ctrl+a")}));
+    TypeText(QStringLiteral("-10"));
+    PressKeys({QStringLiteral("Return")});
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Printer Alignment")));
+
+    user.Click(IDC_PRINT);
+    // No printer here: the dialog prints to the PDF file it proposes in the home folder.
+    ASSERT_TRUE(user.Answer(QStringLiteral("Print"), {QStringLiteral("Return")}));
+    ASSERT_TRUE(user.Answer(QStringLiteral("Error"), {QStringLiteral("Return")}));
+    EXPECT_TRUE(WaitForWindowToClose(QStringLiteral("Error")));
+    EXPECT_FALSE(QFile::exists(user.Program().Home() + QStringLiteral("/Cover.pdf")));
+}
