@@ -60,8 +60,9 @@ bool CCoverRenderer::StretchPicture(CDC& dc, const CRect& area)
 
 std::string CCoverRenderer::SpineTextToFit(CDC& dc, int nLength)
 {
+    // A text cut to fit keeps a fiftieth of the spine clear at each end, off the card's edges.
     bool cut = false;
-    std::string text = TextToFit(dc, m_strSpineText, nLength, &cut);
+    std::string text = TextToFit(dc, m_strSpineText, nLength - 2 * (nLength / 50), &cut);
     if (cut)
         ++m_fit.nSpinesCut;
     return text;
