@@ -70,12 +70,17 @@ std::string ExtractedPictureFolder()
     return folder->isValid() ? folder->path().toStdString() : std::string();
 }
 
+// The dialog starts in the folder of the cover's own file with its name, else where the
+// file dialogs were last.
 void CCoverFileCommands::SaveCoverFile()
 {
     CoverState& cover = m_cover;
     StartFileDialogsOnTheDesktop(cover);
-    CFileDialogEx dialog(FALSE, nullptr, nullptr, 0, kCoverFileFilter, &m_window);
-    dialog.m_strInitialDir = cover.lastFilePath;
+    const QFileInfo own(QString::fromStdString(m_strCoverPath));
+    const std::string name = m_strCoverPath.empty() ? std::string() : own.fileName().toStdString();
+    CFileDialogEx dialog(FALSE, nullptr, name.empty() ? nullptr : name.c_str(), 0, kCoverFileFilter,
+                         &m_window);
+    dialog.m_strInitialDir = m_strCoverPath.empty() ? cover.lastFilePath : own.absolutePath().toStdString();
     if (dialog.DoModal() != IDOK) {
         cover.saveCancelled = true;
         return;
@@ -86,17 +91,34 @@ void CCoverFileCommands::SaveCoverFile()
                    "A cover with this name already exists. Would you like to overwrite this cover?",
                    "Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    const CoverSaveResult result = WriteCoverFile(path, cover);
+    WriteCover(path);
+}
+
+void CCoverFileCommands::QuickSave()
+{
+    if (m_strCoverPath.empty())
+        SaveCoverFile();
+    else
+        WriteCover(m_strCoverPath);
+}
+
+// Writes the cover, which then has this file as its own; false when nothing was written.
+bool CCoverFileCommands::WriteCover(const std::string& strPath)
+{
+    CoverState& cover = m_cover;
+    const CoverSaveResult result = WriteCoverFile(strPath, cover);
     if (!result.bWritten) {
         // Nothing was written: the cover stays marked changed, so nobody thinks it saved.
         MessageBox(&m_window, result.strError, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     cover.coverChanged = false;
     cover.saveCancelled = false;
-    AddRecentFile(path, kCoverMimeType);
+    m_strCoverPath = strPath;
+    AddRecentFile(strPath, kCoverMimeType);
     if (!result.strWarning.empty())
         MessageBox(&m_window, result.strWarning, kCoverFileErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }
 
 // The chosen file is read and checked while this window still shows the cover: a file that
@@ -153,10 +175,13 @@ void CCoverFileCommands::LoadPendingCover()
     const CoverLoadResult result = m_pendingLoadBytes ? ReadCoverBytes(*m_pendingLoadBytes, m_cover, folder)
                                                       : ReadCoverFile(m_strPendingLoadPath, m_cover, folder);
     m_pendingLoadBytes.reset();
-    if (result.status != CoverLoadStatus::Loaded)
+    if (result.status != CoverLoadStatus::Loaded) {
         ReportUnloadableCover(result, m_strPendingLoadPath);
-    else
+    } else {
+        m_strCoverPath =
+            QFileInfo(QString::fromStdString(m_strPendingLoadPath)).absoluteFilePath().toStdString();
         ShowLoadedCover(result);
+    }
     m_strPendingLoadPath.clear();
 }
 
@@ -189,8 +214,14 @@ bool CCoverFileCommands::ConfirmSaveChanges()
     cover.saveCancelled = false;
     if (!cover.coverChanged)
         return true;
-    if (MessageBox(&m_window, "You have made changes to your cover, would you like to save the cover?",
-                   "Save", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const int answer =
+        MessageBox(&m_window, "You have made changes to your cover, would you like to save the cover?",
+                   "Save", MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) {
+        cover.saveCancelled = true;
+        return false;
+    }
+    if (answer != IDYES)
         return true;
     SaveCoverFile();
     return !cover.coverChanged;

@@ -27,11 +27,17 @@ public:
     // The window the dialogs and messages belong to, which a chosen cover ends.
     CCoverFileCommands(CDialog& window, CoverState& cover, CCoverView& view);
 
-    // Saves under a name the user gives.
+    // Saves under a name the user gives (the dialog starts at the cover's own file).
     void SaveCoverFile();
+    // Saves to the cover's own file without a question; as SaveCoverFile when it has none.
+    void QuickSave();
+    // The file the cover was opened from or saved to last; empty for a new cover.
+    const std::string& CoverPath() const { return m_strCoverPath; }
+    void ForgetCoverFile() { m_strCoverPath.clear(); }
     // Chooses a file to load, after the save prompt.
     void ChooseCoverFile();
-    // The save prompt before the cover is discarded; true when that may happen.
+    // The save prompt before the cover is discarded (Yes saves, No discards, Cancel keeps the
+    // cover as it is); true when the cover may be discarded.
     bool ConfirmSaveChanges();
     // Opens a cover as Load does, after the save prompt: from the recent covers, or dropped.
     void OpenCoverAskingFirst(const std::string& strPath);
@@ -45,6 +51,7 @@ public:
     void LoadPendingCover();
 
 private:
+    bool WriteCover(const std::string& strPath);
     void OpenChosenCover(const std::string& strPath);
     void ReportUnloadableCover(const CoverLoadResult& result, const std::string& strPath);
     void ShowLoadedCover(const CoverLoadResult& result);
@@ -53,6 +60,7 @@ private:
     CoverState& m_cover;
     CCoverView& m_view;
     std::string m_strPendingLoadPath;
+    std::string m_strCoverPath;
     // The bytes of the cover file waiting to be loaded, read and checked when it was chosen.
     std::optional<std::string> m_pendingLoadBytes;
 };

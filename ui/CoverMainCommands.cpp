@@ -11,6 +11,11 @@ void CCoverMainDlg::SaveCoverFile()
     m_pFiles->SaveCoverFile();
 }
 
+void CCoverMainDlg::QuickSave()
+{
+    m_pFiles->QuickSave();
+}
+
 void CCoverMainDlg::ChooseCoverFile()
 {
     m_pFiles->ChooseCoverFile();
@@ -43,7 +48,7 @@ void CCoverMainDlg::SetPendingLoadPath(const std::string& strPath)
 
 void CCoverMainDlg::OnPrint()
 {
-    PrintCover(this, TheCover());
+    PrintCover(this, TheCover(), m_pFiles->CoverPath());
 }
 
 void CCoverMainDlg::OnPrinterAlignment()
@@ -114,4 +119,9 @@ void CCoverMainDlg::OnViewFront()
 void CCoverMainDlg::OnViewBack()
 {
     m_pView->OnViewBack();
+}
+
+bool CCoverMainDlg::CanAdjustPicture() const
+{
+    return m_pEdits->CanAdjustPicture();
 }

@@ -5,6 +5,7 @@
 #include "CoverEditCommands.h"
 #include "CoverGeometry.h"
 #include "CoverMainLayout.h"
+#include "CoverMainMenu.h"
 #include "CoverPrintCommand.h"
 #include "CoverSettings.h"
 #include "CoverView.h"
@@ -69,6 +70,8 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     m_pFitLine = new CFitLine(this);
     m_pView->SetFitLine(m_pFitLine);
     connect(m_pFitLine, &CFitLine::shrinkRequested, this, &CCoverMainDlg::OnShrinkToFit);
+    m_pView->SetChangeWatcher([this] { UpdateTitle(); });
+    m_pMenu = new CCoverMainMenu(*this);
     ConnectCommands();
     ShowCoverInPreviews();
 }
@@ -77,7 +80,7 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
 // paint no more once the window is going, follow with the window's other children.
 CCoverMainDlg::~CCoverMainDlg() = default;
 
-// Each command button runs its handler when clicked.
+// Each command button runs its handler when clicked; the title follows what it did.
 void CCoverMainDlg::ConnectCommands()
 {
     using Handler = void (CCoverMainDlg::*)();
@@ -90,8 +93,10 @@ void CCoverMainDlg::ConnectCommands()
         {IDC_FONT, &CCoverMainDlg::OnChooseFont},          {IDC_EXTEND_IMAGE, &CCoverMainDlg::OnExtendImage},
     };
     for (const auto& [id, handler] : commands)
-        connect(Button(id), &QAbstractButton::clicked, this,
-                [this, handler = handler] { (this->*handler)(); });
+        connect(Button(id), &QAbstractButton::clicked, this, [this, handler = handler] {
+            (this->*handler)();
+            UpdateTitle();
+        });
 }
 
 // Each preview reads the cover of the moment whenever it paints; a standard CD's two sides
@@ -180,6 +185,7 @@ BOOL CCoverMainDlg::OnInitDialog()
     // The window opens on the back. The same window object runs again to load a file, so the
     // view is set before the load picks the image button for the side in view.
     Button(IDC_VIEW_FRONT)->SetCheckState(false, true);
+    m_pFiles->ForgetCoverFile(); // a new cover, until a waiting file loads
     if (!m_pFiles->PendingLoadPath().empty())
         m_pFiles->LoadPendingCover();
     const CoverType type = TheCover().covertype;
@@ -196,7 +202,16 @@ BOOL CCoverMainDlg::OnInitDialog()
     m_pView->ShowPreviewOf(type);
     m_pView->InvalidatePreviews();
     FocusFirstTabStop();
+    UpdateTitle();
     return TRUE;
+}
+
+void CCoverMainDlg::UpdateTitle()
+{
+    const QString title =
+        CoverWindowTitle(QString::fromStdString(m_pFiles->CoverPath()), TheCover().coverChanged);
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 // Every opening starts with the keyboard on the first tab stop, as the first one does: the
@@ -269,25 +284,12 @@ void CCoverMainDlg::OnSysCommand(UINT nId)
 }
 
 // The desktops here have no system menu to extend; the About item is on the window's own
-// context menu instead, with the covers used last.
+// menu instead, with the file commands and the covers used last. The Menu key opens it at
+// the widget with the keyboard.
 void CCoverMainDlg::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
-    QMenu* recent = menu.addMenu(QStringLiteral("&Recent Covers"));
-    const std::vector<std::string> covers = RecentCovers();
-    recent->setEnabled(!covers.empty());
-    for (size_t i = 0; i < covers.size(); ++i) {
-        const QString path = QFile::decodeName(QByteArray::fromStdString(covers[i]));
-        QAction* item = recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
-                                          this, [this, cover = covers[i]] { OpenCoverAskingFirst(cover); });
-        item->setToolTip(path);
-    }
-    recent->setToolTipsVisible(true);
-    QAction* adjust =
-        menu.addAction(QStringLiteral("A&djust Picture..."), this, [this] { OnAdjustPicture(); });
-    adjust->setEnabled(m_pEdits->CanAdjustPicture());
-    menu.addAction(QStringLiteral("&Printer Alignment..."), this, [this] { OnPrinterAlignment(); });
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("&About Sleevora..."), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
-    menu.exec(event->globalPos());
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        m_pMenu->PopupAtFocus();
+    else
+        m_pMenu->Popup(event->globalPos());
 }

@@ -24,6 +24,7 @@ class CCoverEditCommands;
 class CCoverDrops;
 class CCoverMainLayout;
 class CFitLine;
+class CCoverMainMenu;
 
 class CCoverMainDlg : public CDialog
 {
@@ -42,6 +43,7 @@ public:
     // ends and runs again to read it); the save prompt before the cover is discarded, true
     // when that may happen.
     void SaveCoverFile();
+    void QuickSave(); // to the cover's own file, asking only when it has none
     void ChooseCoverFile();
     bool ConfirmSaveChanges();
     // Opens a cover as Load does, after the save prompt: from the recent covers, or dropped.
@@ -69,8 +71,11 @@ public:
     QString FitMessage() const;
     void OnExtendImage();
     // The Fit Picture dialog again for the side in view (the window's menu, or a double-click
-    // on the preview).
+    // on the preview), while it has a picture.
     void OnAdjustPicture();
+    bool CanAdjustPicture() const;
+    // The title names the cover's file and marks unsaved changes.
+    void UpdateTitle();
 
     // The front and back views of a standard CD. The side the side-dependent commands change
     // is the front exactly while "VIEW FRONT COVER" is pressed.
@@ -104,5 +109,6 @@ private:
     std::unique_ptr<CCoverEditCommands> m_pEdits;
     std::unique_ptr<CCoverFileCommands> m_pFiles;
     std::unique_ptr<CCoverDrops> m_pDrops;
-    CFitLine* m_pFitLine; // a child of the window
+    CFitLine* m_pFitLine;    // a child of the window
+    CCoverMainMenu* m_pMenu; // a child of the window
 };

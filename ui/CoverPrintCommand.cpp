@@ -6,8 +6,29 @@
 #include "OutputMessages.h"
 #include "PrinterAlignmentDlg.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QWidget>
+
+namespace {
+
+// The dialog proposes the document's name with ".pdf" for a file, in the working folder
+// when it lies in the home folder: for a cover with a file, its name beside it.
+bool RunPrintDialog(QPrinter& printer, QWidget* pWindow, const std::string& strCoverPath)
+{
+    if (strCoverPath.empty())
+        return ModalHost().PrintDialog(printer, pWindow) == IDOK;
+    const QFileInfo cover(QString::fromStdString(strCoverPath));
+    printer.setDocName(cover.completeBaseName());
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(cover.absolutePath());
+    const bool print = ModalHost().PrintDialog(printer, pWindow) == IDOK;
+    QDir::setCurrent(working);
+    return print;
+}
+
+} // namespace
 
 // The print dialog opens on A4 for the kind of case, and the paper chosen there is honoured:
 // the cover is centred on any other paper, and a sheet it does not fit is refused with the
@@ -15,12 +36,12 @@
 // an alignment that would push part of the cover off the printable area is refused too.
 // Printing to a PDF file keeps vectors and the pictures' own data; a printer gets the page
 // as a bitmap.
-void PrintCover(QWidget* pWindow, const CoverState& cover)
+void PrintCover(QWidget* pWindow, const CoverState& cover, const std::string& strCoverPath)
 {
     const CoverType type = cover.covertype;
     QPrinter printer(QPrinter::HighResolution);
     PrepareCoverPrinter(printer, type);
-    if (ModalHost().PrintDialog(printer, pWindow) != IDOK)
+    if (!RunPrintDialog(printer, pWindow, strCoverPath))
         return;
     const PrintCalibration calibration = StoredPrintCalibration();
     const CoverPlacement placement = PlaceCoverOnSheet(type, printer.pageLayout(), calibration);

@@ -3,10 +3,14 @@
 
 #include "CoverState.h"
 
+#include <string>
+
 class QWidget;
 
 // Prints the cover on one sheet at real size, through the print dialog; pWindow is the
 // window the dialog and messages belong to, and its screen the one the font heights are in.
-void PrintCover(QWidget* pWindow, const CoverState& cover);
+// A cover with a file of its own (strCoverPath) is printed under its name: "Print to File"
+// proposes NAME.pdf beside it.
+void PrintCover(QWidget* pWindow, const CoverState& cover, const std::string& strCoverPath = {});
 // The printer's alignment, measured on a test sheet.
 void AlignPrinter(QWidget* pWindow);

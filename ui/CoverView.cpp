@@ -83,6 +83,8 @@ void CCoverView::InvalidatePreviews()
 
 void CCoverView::ShowFit()
 {
+    if (m_watcher)
+        m_watcher();
     if (!m_pFitLine)
         return;
     const CoverSide side = CurrentSide();

@@ -5,6 +5,7 @@
 
 #include "CoverState.h"
 
+#include <functional>
 #include <string>
 
 class CDialog;
@@ -32,6 +33,8 @@ public:
     // what it depends on has changed.
     void SetFitLine(CFitLine* pLine) { m_pFitLine = pLine; }
     void ShowFit();
+    // Called whenever the previews follow a change of the cover (the window's title does).
+    void SetChangeWatcher(std::function<void()> watcher) { m_watcher = std::move(watcher); }
     // Only the kind's preview shows, on the back.
     void ShowPreviewOf(CoverType type);
     // The view buttons have toggled themselves before these run; pressing the view already
@@ -59,5 +62,6 @@ private:
     CDialog& m_window;
     const CoverState& m_cover;
     CFitLine* m_pFitLine = nullptr;
+    std::function<void()> m_watcher;
     std::string m_strMeasured; // what the fit line was measured from
 };

@@ -135,15 +135,16 @@ bool CProgram::WaitForExit(int nTimeoutMs)
 
 namespace {
 
-struct FoundWindow
-{
-    QString strId;
-    QRect place;
-};
-
 FoundWindow FindWindowWithId(const QString& strTitle, qint64 nProcessId)
 {
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(strTitle) + QLatin1Char('$');
+    return FindWindowMatching(QLatin1Char('^') + QRegularExpression::escape(strTitle) + QLatin1Char('$'),
+                              nProcessId);
+}
+
+} // namespace
+
+FoundWindow FindWindowMatching(const QString& pattern, qint64 nProcessId)
+{
     QStringList search{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible")};
     if (nProcessId > 0)
         search << QStringLiteral("--pid") << QString::number(nProcessId);
@@ -159,7 +160,20 @@ FoundWindow FindWindowWithId(const QString& strTitle, qint64 nProcessId)
     return largest.place.width() > 8 && largest.place.height() > 8 ? largest : FoundWindow();
 }
 
-} // namespace
+QStringList VisibleWindowTitles(qint64 nProcessId)
+{
+    QStringList titles;
+    const QString ids = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--pid"), QString::number(nProcessId)});
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        titles << Xdotool({QStringLiteral("getwindowname"), id}).trimmed();
+    return titles;
+}
+
+QString WindowTitle(const FoundWindow& window)
+{
+    return Xdotool({QStringLiteral("getwindowname"), window.strId}).trimmed();
+}
 
 QRect FindWindow(const QString& strTitle, qint64 nProcessId)
 {

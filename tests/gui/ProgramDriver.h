@@ -57,6 +57,19 @@ private:
     QProcess m_process;
 };
 
+// A visible top-level window whose title matches a regular expression (xdotool's), the
+// largest of them, of one process when nProcessId is given; an empty place when none.
+struct FoundWindow
+{
+    QString strId;
+    QRect place;
+};
+FoundWindow FindWindowMatching(const QString& pattern, qint64 nProcessId = 0);
+// The titles of every visible window of a process, menus and other popups included.
+QStringList VisibleWindowTitles(qint64 nProcessId);
+// The title of a window found.
+QString WindowTitle(const FoundWindow& window);
+
 // The outer rectangle of the visible top-level window with exactly this title, on the
 // screen (of one process when nProcessId is given); empty when there is none.
 QRect FindWindow(const QString& strTitle, qint64 nProcessId = 0);

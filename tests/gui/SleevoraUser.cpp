@@ -7,7 +7,8 @@
 
 namespace {
 
-const QString kMainTitle = QStringLiteral("Sleevora");
+// "Sleevora", "NAME.slv – Sleevora", either with a leading "*" for unsaved changes.
+const QString kMainTitle = QStringLiteral("^\\*?(.+ \u2013 )?Sleevora$");
 const QString kNewCoverTitle = QStringLiteral("Create A New Cover");
 
 // The kinds in the order the New Cover window lists them, top to bottom.
@@ -40,7 +41,7 @@ CSleevoraUser::CSleevoraUser(const QStringList& arguments, const QString& strRun
 
 QRect CSleevoraUser::MainWindow()
 {
-    return FindWindow(kMainTitle, m_program.ProcessId());
+    return FindWindowMatching(kMainTitle, m_program.ProcessId()).place;
 }
 
 testing::AssertionResult CSleevoraUser::ChooseNewCover(CoverType kind)

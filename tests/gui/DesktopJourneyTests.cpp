@@ -1,0 +1,115 @@
+// The main window as a desktop program of today: quick save with Ctrl+S, the cover's file
+// and its unsaved changes in the title, the save question's Cancel, and the window's menu
+// reached from the keyboard.
+#include "CoverFile.h"
+#include "ProgramScreens.h"
+#include "SleevoraUser.h"
+#include "resource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kSaved = QStringLiteral("harbour.slv \u2013 Sleevora");
+const QString kChanged = QStringLiteral("*harbour.slv \u2013 Sleevora");
+
+QString TitleOf(CSleevoraUser& user)
+{
+    return WindowTitle(FindWindowMatching(QStringLiteral("Sleevora$"), user.Program().ProcessId()));
+}
+
+bool TitleBecomes(CSleevoraUser& user, const QString& title)
+{
+    return WaitUntil([&] { return TitleOf(user) == title; });
+}
+
+// The display has no window manager to give the keyboard back to the window after a
+// dialog: a click on the white of its left edge does, as it would for a person.
+bool GiveKeyboardBack(CSleevoraUser& user, const QString& title)
+{
+    const QRect window = user.MainWindow();
+    ClickAt(QPoint(window.left() + 3, window.center().y()));
+    return !WaitForKeyboard(title).isEmpty();
+}
+
+} // namespace
+
+TEST(RealDesktop, CtrlSSavesToTheCoversOwnFileAndTheTitleTellsOfChanges)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("harbour.slv"));
+    CoverState cover = NewCover(StandardCD);
+    ASSERT_TRUE(WriteCoverFile(path.toStdString(), cover).bWritten);
+    CSleevoraUser user({path});
+    ASSERT_TRUE(user.WaitForMainWindow());
+    ASSERT_TRUE(TitleBecomes(user, kSaved)) << TitleOf(user).toStdString();
+
+    user.Click(IDC_EXTEND_IMAGE); // a change: the picture no longer runs over the spines
+    ASSERT_TRUE(TitleBecomes(user, kChanged)) << TitleOf(user).toStdString();
+    PressKeys({QStringLiteral("ctrl+s")}); // no dialog: the cover's own file is written
+    ASSERT_TRUE(TitleBecomes(user, kSaved)) << TitleOf(user).toStdString();
+    CoverState saved;
+    saved.ResetToDefaults(96, StandardCD);
+    ASSERT_EQ(ReadCoverFile(path.toStdString(), saved, folder.path().toStdString()).status,
+              CoverLoadStatus::Loaded);
+    EXPECT_FALSE(saved.bBackPrintOverSpines);
+
+    // Another change, then Load with Ctrl+O: the save question's Escape (Cancel) keeps the
+    // cover as it is, changes and all, and no file dialog opens.
+    user.Click(IDC_EXTEND_IMAGE);
+    ASSERT_TRUE(TitleBecomes(user, kChanged));
+    PressKeys({QStringLiteral("ctrl+o")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Save"), {QStringLiteral("Escape")}));
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Save")));
+    EXPECT_TRUE(FindWindow(QStringLiteral("Open")).isEmpty());
+    EXPECT_EQ(TitleOf(user), kChanged);
+
+    // Shift+F10 opens the window's menu where the keyboard is (a popup the desktop knows by
+    // the program's name); "a" is About.
+    ASSERT_TRUE(GiveKeyboardBack(user, kChanged));
+    PressKeys({QStringLiteral("shift+F10")});
+    ASSERT_TRUE(WaitUntil([&] {
+        return VisibleWindowTitles(user.Program().ProcessId()).contains(QStringLiteral("Sleevora"));
+    }));
+    PressKeys({QStringLiteral("a")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("About Sleevora"), {QStringLiteral("Return")}));
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("About Sleevora")));
+
+    // Ctrl+Q asks as Exit does; Cancel on the save question keeps the program running.
+    ASSERT_TRUE(GiveKeyboardBack(user, kChanged));
+    PressKeys({QStringLiteral("ctrl+q")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Exit"), {QStringLiteral("y")}));
+    ASSERT_TRUE(user.Answer(QStringLiteral("Save"), {QStringLiteral("Escape")}));
+    EXPECT_TRUE(TitleBecomes(user, kChanged));
+    EXPECT_TRUE(user.Program().IsRunning());
+}
+
+// A cover opened with Ctrl+O: Save As (Shift+Ctrl+S) starts at its own file, and Print to
+// File (Ctrl+P, no printer here) proposes its name as a PDF beside it.
+TEST(RealDesktop, SaveAsAndPrintToFileStartFromTheCoversOwnFile)
+{
+    CSleevoraUser user;
+    ASSERT_TRUE(user.ChooseNewCover(StandardDVD));
+    const QString folder = user.Program().Home() + QStringLiteral("/covers");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/night-drive.slv");
+    ASSERT_TRUE(WriteCoverFile(path.toStdString(), NewCover(StandardDVD)).bWritten);
+
+    PressKeys({QStringLiteral("ctrl+o")});
+    ASSERT_TRUE(user.ChooseFile(QStringLiteral("Open"), path));
+    ASSERT_TRUE(TitleBecomes(user, QStringLiteral("night-drive.slv \u2013 Sleevora")))
+        << TitleOf(user).toStdString();
+
+    // The dialog's proposal taken as it is: the same file, so the overwrite question comes.
+    PressKeys({QStringLiteral("ctrl+shift+s")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Save As"), {QStringLiteral("Return")}));
+    ASSERT_TRUE(user.Answer(QStringLiteral("Overwrite?"), {QStringLiteral("y")}));
+    ASSERT_TRUE(WaitForWindowToClose(QStringLiteral("Overwrite?")));
+
+    ASSERT_TRUE(GiveKeyboardBack(user, QStringLiteral("night-drive.slv \u2013 Sleevora")));
+    PressKeys({QStringLiteral("ctrl+p")});
+    ASSERT_TRUE(user.Answer(QStringLiteral("Print"), {QStringLiteral("Return")}));
+    EXPECT_TRUE(WaitUntil([&] { return QFile::exists(folder + QStringLiteral("/night-drive.pdf")); }));
+}
