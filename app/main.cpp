@@ -1,4 +1,6 @@
 #include "CoverApp.h"
+#include "EndSignals.h"
+#include "PictureFolder.h"
 #include "Resources.h"
 
 #include <QApplication>
@@ -87,6 +89,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
+    RemovePicturesOnEndSignals();
+    RemoveFoldersOfEndedRuns();
     InitProgramResources();
     CCoverApp app;
     app.m_strOpenPath = line.strCoverPath;

@@ -7,13 +7,12 @@
 #include "FileDialogEx.h"
 #include "ModalHost.h"
 #include "OutputMessages.h"
+#include "PictureFolder.h"
 #include "RecentFiles.h"
 #include "Shell.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <memory>
 
 const char* const kCoverMimeType = "application/x-sleevora-cover";
@@ -53,21 +52,6 @@ void CCoverFileCommands::SetPendingLoadPath(const std::string& strPath)
 {
     m_strPendingLoadPath = strPath;
     m_pendingLoadBytes.reset();
-}
-
-std::string ExtractedPictureFolder()
-{
-    // One folder for each running program, so that two windows never write over each
-    // other's pictures: in the user's runtime folder (private to the user, emptied at log
-    // out), else the cache folder; the folder is removed when the program ends.
-    static const std::unique_ptr<QTemporaryDir> folder = [] {
-        QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (base.isEmpty() || !QDir().mkpath(base))
-            base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QDir().mkpath(base);
-        return std::make_unique<QTemporaryDir>(base + QStringLiteral("/sleevora-pictures-XXXXXX"));
-    }();
-    return folder->isValid() ? folder->path().toStdString() : std::string();
 }
 
 // The dialog starts in the folder of the cover's own file with its name, else where the

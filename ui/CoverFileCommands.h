@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CoverState.h"
+#include "PictureFolder.h"
 
 #include <optional>
 #include <string>
@@ -12,11 +13,6 @@
 struct CoverLoadResult;
 class CCoverView;
 class CDialog;
-
-// The folder the pictures of a loaded cover are written to (as "tmpfront" and "tmpback"
-// with the saved pictures' extensions): private to this running program and removed when
-// it ends. Empty when no such folder could be made.
-std::string ExtractedPictureFolder();
 
 // The type of cover files, as the desktop knows them.
 extern const char* const kCoverMimeType; // "application/x-sleevora-cover"

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 
 namespace {
 
@@ -112,4 +114,38 @@ TEST(RealDesktop, SaveAsAndPrintToFileStartFromTheCoversOwnFile)
     PressKeys({QStringLiteral("ctrl+p")});
     ASSERT_TRUE(user.Answer(QStringLiteral("Print"), {QStringLiteral("Return")}));
     EXPECT_TRUE(WaitUntil([&] { return QFile::exists(folder + QStringLiteral("/night-drive.pdf")); }));
+}
+
+// Ended by a signal (as at log out), the program leaves no copies of the user's pictures;
+// a folder left by a run that crashed is cleared at the next start.
+TEST(RealDesktop, NoPictureFolderOutlivesItsProgram)
+{
+    QTemporaryDir session; // the user's runtime folder
+    pid_t ended = 0;
+    for (pid_t candidate = 4000000; candidate > 3000000 && !ended; --candidate)
+        if (kill(candidate, 0) != 0 && errno == ESRCH)
+            ended = candidate;
+    const QString crashed = session.filePath(QStringLiteral("sleevora-pictures-%1-Ab12Cd").arg(ended));
+    ASSERT_TRUE(QDir().mkpath(crashed));
+    CoverState cover = NewCover(StandardCD);
+    cover.bImagePath = session.filePath(QStringLiteral("red.png")).toStdString();
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(220, 30, 30));
+    ASSERT_TRUE(picture.save(QString::fromStdString(cover.bImagePath)));
+    const QString coverFile = session.filePath(QStringLiteral("red.slv"));
+    ASSERT_TRUE(WriteCoverFile(coverFile.toStdString(), cover).bWritten);
+
+    CSleevoraUser user({coverFile}, session.path());
+    ASSERT_TRUE(user.WaitForMainWindow());
+    const auto folders = [&] {
+        return QDir(session.path()).entryList({QStringLiteral("sleevora-pictures-*")}, QDir::Dirs);
+    };
+    // The loaded cover's picture is in this run's folder; the crashed run's folder is gone.
+    ASSERT_TRUE(WaitUntil([&] { return folders().size() == 1 && !QFile::exists(crashed); }))
+        << folders().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(folders().constFirst().startsWith(
+        QStringLiteral("sleevora-pictures-%1-").arg(user.Program().ProcessId())));
+    kill(static_cast<pid_t>(user.Program().ProcessId()), SIGTERM);
+    ASSERT_TRUE(user.Program().WaitForExit());
+    EXPECT_TRUE(folders().isEmpty()) << folders().join(QLatin1Char(' ')).toStdString();
 }
