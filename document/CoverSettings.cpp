@@ -14,4 +14,6 @@ void CCoverSettings::Exchange(bool bSave)
     ExchangeDword(bSave, "dwCWF", m_dwCWF);
     ExchangeDword(bSave, "dwCHB", m_dwCHB);
     ExchangeDword(bSave, "dwCWB", m_dwCWB);
+    ExchangeDword(bSave, "dwWindowGrowX", m_dwWindowGrowX);
+    ExchangeDword(bSave, "dwWindowGrowY", m_dwWindowGrowY);
 }

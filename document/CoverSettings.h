@@ -24,6 +24,8 @@ public:
     DWORD m_dwCWF = kDefaultCustomFrontWidth;  // "dwCWF": custom front width
     DWORD m_dwCHB = kDefaultCustomBackHeight;  // "dwCHB": custom back height
     DWORD m_dwCWB = kDefaultCustomBackWidth;   // "dwCWB": custom back width
+    DWORD m_dwWindowGrowX = 0; // "dwWindowGrowX": pixels the main window is wider than its smallest
+    DWORD m_dwWindowGrowY = 0; // "dwWindowGrowY": and taller
 
 protected:
     void Exchange(bool bSave) override;

@@ -40,13 +40,31 @@ void CCoverButton::PreSubclassWindow()
 // from full size to the preview's device pixels.
 void CCoverButton::FillFromCover(qreal dRatio)
 {
+    FillFor(CoverRect().size(), dRatio);
+}
+
+void CCoverButton::FillFor(const QSize& size, qreal dRatio)
+{
     if (!m_source.pCover || !m_source.pGeometry)
         return;
     if (!FillRenderer(*m_source.pCover, *m_source.pGeometry, qRound(logicalDpiX() * dRatio)))
         return;
     CCoverRenderer& renderer = Renderer();
-    renderer.m_dScaleY = renderer.m_nHeight > 0 ? height() * dRatio / renderer.m_nHeight : 1.0;
-    renderer.m_dScaleX = renderer.m_nWidth > 0 ? width() * dRatio / renderer.m_nWidth : 1.0;
+    renderer.m_dScaleY = renderer.m_nHeight > 0 ? size.height() * dRatio / renderer.m_nHeight : 1.0;
+    renderer.m_dScaleX = renderer.m_nWidth > 0 ? size.width() * dRatio / renderer.m_nWidth : 1.0;
+}
+
+QRect CCoverButton::CoverRect()
+{
+    FillFor(size(), 1.0);
+    const CCoverRenderer& renderer = Renderer();
+    if (!m_source.pCover || renderer.m_nWidth <= 0 || renderer.m_nHeight <= 0)
+        return rect();
+    const double aspect = static_cast<double>(renderer.m_nWidth) / renderer.m_nHeight;
+    QSize fitted(width(), qRound(width() / aspect));
+    if (fitted.height() > height())
+        fitted = QSize(qRound(height() * aspect), height());
+    return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
 }
 
 void CCoverButton::PreparePicture()
@@ -60,19 +78,25 @@ void CCoverButton::PreparePicture()
         PreviewPictureSize(area.Width(), area.Height(), renderer.m_dScaleX, renderer.m_dScaleY));
 }
 
+// The cover at its true proportions, the preview's rest in the window's white.
 void CCoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
+    const QRect cover = CoverRect();
     FillFromCover();
     CCoverRenderer& renderer = Renderer();
     renderer.SetPictureSource(m_source.pPictures);
     const qreal ratio = devicePixelRatioF();
     QPainter* painter = lpDrawItemStruct->hDC->Painter();
     const CRect item(lpDrawItemStruct->rcItem);
+    const QPoint at(item.left + cover.left(), item.top + cover.top());
+    if (painter && cover.size() != QSize(item.Width(), item.Height()))
+        painter->fillRect(QRect(item.left, item.top, item.Width(), item.Height()), Qt::white);
     if (ratio > 1.0 && painter) {
-        painter->drawImage(QPoint(item.left, item.top),
-                           DrawPreviewAtDevicePixels(renderer, QSize(item.Width(), item.Height()), ratio,
-                                                     logicalDpiY(), lpDrawItemStruct->itemState));
+        painter->drawImage(at, DrawPreviewAtDevicePixels(renderer, cover.size(), ratio, logicalDpiY(),
+                                                         lpDrawItemStruct->itemState));
         return;
     }
-    renderer.Draw(lpDrawItemStruct->hDC, item, lpDrawItemStruct->itemState, lpDrawItemStruct->hDC);
+    renderer.Draw(lpDrawItemStruct->hDC,
+                  CRect(at.x(), at.y(), at.x() + cover.width(), at.y() + cover.height()),
+                  lpDrawItemStruct->itemState, lpDrawItemStruct->hDC);
 }

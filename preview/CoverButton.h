@@ -1,6 +1,7 @@
 // A cover renderer as a preview on the main window: an owner-drawn button that fills its
-// renderer from the cover of the moment and has it draw, at every paint. The preview asks
-// for the cover itself; nobody pushes it in.
+// renderer from the cover of the moment and has it draw, at every paint, at the piece's
+// true proportions however large the preview is. The preview asks for the cover itself;
+// nobody pushes it in.
 #pragma once
 
 #include "CoverGeometry.h"
@@ -9,6 +10,7 @@
 #include "OwnerDrawButton.h"
 
 #include <QImage>
+#include <QRect>
 
 class CPreviewPictures;
 
@@ -51,6 +53,10 @@ public:
     void FillFromCover(qreal dRatio);
     // Starts decoding the renderer's picture at its size on screen, ahead of its first showing.
     void PreparePicture();
+    // Where the cover is drawn in the preview: the largest rectangle of the piece's true
+    // proportions, centred; the rest shows the window's white. The whole preview when no
+    // cover is shown.
+    QRect CoverRect();
 
     virtual CCoverRenderer& Renderer() = 0;
 
@@ -59,6 +65,9 @@ protected:
     virtual bool FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi) = 0;
 
 private:
+    // Fills the renderer for a drawing of the cover at a size in logical pixels.
+    void FillFor(const QSize& size, qreal dRatio);
+
     PreviewSource m_source;
 };
 

@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -70,7 +71,11 @@ CCoverMainDlg::CCoverMainDlg(QWidget* pParent)
     m_pFitLine = new CFitLine(this);
     m_pView->SetFitLine(m_pFitLine);
     connect(m_pFitLine, &CFitLine::shrinkRequested, this, &CCoverMainDlg::OnShrinkToFit);
-    m_pView->SetChangeWatcher([this] { UpdateTitle(); });
+    // The title and the backdrop follow the cover and the side in view.
+    m_pView->SetChangeWatcher([this] {
+        UpdateTitle();
+        m_pLayout->FitBackdrop();
+    });
     m_pMenu = new CCoverMainMenu(*this);
     ConnectCommands();
     ShowCoverInPreviews();
@@ -178,6 +183,7 @@ CSlimlineCoverButton* CCoverMainDlg::SlimlinePreview() const
 
 BOOL CCoverMainDlg::OnInitDialog()
 {
+    m_pLayout->ForgetBaseLayout(); // the template's places come back first
     CDialog::OnInitDialog();
     TheCover().ResetFlags();
     m_pView->ShowExtendBox();
@@ -196,14 +202,48 @@ BOOL CCoverMainDlg::OnInitDialog()
     m_pLayout->SetCaptions(type);
     m_pLayout->SetUpButtons();
     m_pLayout->SetUpFonts();
-    m_pLayout->PlaceFitLine(*m_pFitLine);
     Button(IDC_VIEW_BACK)->SetCheckState(true, true);
     setWindowIcon(ApplicationIconResource(IDI_APPLICATION_ICON));
     m_pView->ShowPreviewOf(type);
+    OpenAtStoredSize();
     m_pView->InvalidatePreviews();
     FocusFirstTabStop();
     UpdateTitle();
     return TRUE;
+}
+
+// The kind's layout is the window's smallest size; it opens as much larger as the user
+// last left it (a DVD's window is wider to begin with).
+void CCoverMainDlg::OpenAtStoredSize()
+{
+    m_pLayout->RememberBaseLayout();
+    const CCoverSettings settings;
+    constexpr DWORD kMostGrowth = 8192;
+    resize(size() + QSize(static_cast<int>(std::min(settings.m_dwWindowGrowX, kMostGrowth)),
+                          static_cast<int>(std::min(settings.m_dwWindowGrowY, kMostGrowth))));
+    m_pLayout->StretchTo(size());
+    m_pLayout->PlaceFitLine(*m_pFitLine);
+}
+
+void CCoverMainDlg::resizeEvent(QResizeEvent* event)
+{
+    CDialog::resizeEvent(event);
+    m_pLayout->StretchTo(size());
+    m_pLayout->PlaceFitLine(*m_pFitLine);
+}
+
+// The growth is remembered beside the other settings whenever the window goes.
+void CCoverMainDlg::hideEvent(QHideEvent* event)
+{
+    CDialog::hideEvent(event);
+    const QSize growth = (size() - m_pLayout->BaseSize()).expandedTo(QSize(0, 0));
+    CCoverSettings settings;
+    if (m_pLayout->BaseSize().isEmpty() || (settings.m_dwWindowGrowX == static_cast<DWORD>(growth.width()) &&
+                                            settings.m_dwWindowGrowY == static_cast<DWORD>(growth.height())))
+        return;
+    settings.m_dwWindowGrowX = static_cast<DWORD>(growth.width());
+    settings.m_dwWindowGrowY = static_cast<DWORD>(growth.height());
+    settings.SaveValues();
 }
 
 void CCoverMainDlg::UpdateTitle()

@@ -93,6 +93,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
@@ -100,6 +102,7 @@ private:
     void ShowCoverInPreviews();
     void ResetCover();
     void FocusFirstTabStop();
+    void OpenAtStoredSize();
     void OnStartOver();
 
     // The pictures the previews show, kept at their size on screen while this window lives.

@@ -1,5 +1,6 @@
 #include "CoverMainLayout.h"
 
+#include "CoverButton.h"
 #include "Dialog.h"
 #include "FitLine.h"
 #include "Help.h"
@@ -63,6 +64,7 @@ QWidget* CCoverMainLayout::Control(int nId) const
 
 void CCoverMainLayout::LayOutForCoverType(CoverType type)
 {
+    m_type = type;
     QWidget* backdrop = Control(IDC_PREVIEW_BACKGROUND);
     switch (type) {
     case StandardCD:
@@ -87,6 +89,7 @@ void CCoverMainLayout::WidenForDvd()
 {
     const QRect dvd = Control(IDC_DVD_PREVIEW)->geometry();
     m_window.setFixedWidth(dvd.left() + dvd.width() + Control(IDC_RIGHT_COLUMN_WIDTH)->width() + 12);
+    m_window.setMaximumWidth(QWIDGETSIZE_MAX);
     const auto moveTo = [this](int nId, int left) {
         QWidget* control = Control(nId);
         control->move(left, control->y());
@@ -202,4 +205,62 @@ void CCoverMainLayout::PlaceFitLine(CFitLine& line)
         right = std::min(right, notice->geometry().right() - metrics.horizontalAdvance(first) - 12);
     }
     line.SetRoom(backdrop.left(), Control(IDC_WEB_LINK)->x(), top, right);
+}
+
+namespace {
+
+constexpr int kPreviewIds[] = {IDC_CD_FRONT_PREVIEW, IDC_CD_BACK_PREVIEW, IDC_DVD_PREVIEW,
+                               IDC_SLIMLINE_PREVIEW};
+
+} // namespace
+
+bool CCoverMainLayout::IsPreview(const QWidget* pWidget) const
+{
+    return std::any_of(std::begin(kPreviewIds), std::end(kPreviewIds),
+                       [&](int nId) { return Control(nId) == pWidget; });
+}
+
+void CCoverMainLayout::RememberBaseLayout()
+{
+    m_baseSize = m_window.size();
+    m_basePreviewArea = Control(IDC_PREVIEW_BACKGROUND)->geometry();
+    m_basePlaces.clear();
+    for (QWidget* child : m_window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        m_basePlaces.emplace_back(child, child->geometry());
+    m_window.setMinimumSize(m_baseSize);
+    m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+// Each control is placed from where the kind's layout put it: a preview grows by the
+// window's growth, what stands right of the previews moves right with the window's edge,
+// what stands below them moves down (and right too where it reaches past them).
+void CCoverMainLayout::StretchTo(const QSize& windowSize)
+{
+    if (m_basePlaces.empty())
+        return;
+    const int dx = std::max(0, windowSize.width() - m_baseSize.width());
+    const int dy = std::max(0, windowSize.height() - m_baseSize.height());
+    const QRect area = m_basePreviewArea;
+    for (const auto& [widget, base] : m_basePlaces) {
+        if (IsPreview(widget))
+            widget->setGeometry(QRect(base.topLeft(), base.size() + QSize(dx, dy)));
+        else if (base.left() >= area.right() - 2)
+            widget->move(base.topLeft() + QPoint(dx, 0));
+        else if (base.top() >= area.bottom() - 2)
+            widget->move(base.topLeft() + QPoint(base.right() > area.right() ? dx : 0, dy));
+    }
+    FitBackdrop();
+}
+
+void CCoverMainLayout::FitBackdrop()
+{
+    if (m_type != StandardCD && m_type != StandardDVD && m_type != SlimlineCD && m_type != SlimlineDVD)
+        return; // a custom size shows no preview: the backdrop keeps its place
+    for (const int id : kPreviewIds) {
+        auto* preview = dynamic_cast<CCoverButton*>(Control(id));
+        if (!preview || !preview->isVisibleTo(&m_window))
+            continue;
+        Control(IDC_PREVIEW_BACKGROUND)->setGeometry(Grown(preview->CoverRect().translated(preview->pos())));
+        return;
+    }
 }

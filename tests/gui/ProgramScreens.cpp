@@ -8,6 +8,7 @@
 #include "PreviewPictures.h"
 #include "resource.h"
 
+#include <QPainter>
 #include <memory>
 #include <utility>
 
@@ -109,8 +110,15 @@ QImage ExpectedPreview(const CoverState& cover, CoverSide side, double dScale)
     preview->ShowCover({&cover, &geometry, &pictures});
     if (dScale == 1.0)
         return preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The cover at its true proportions at the screen's own pixels, the rest white.
+    const QRect drawn = preview->CoverRect();
     preview->FillFromCover(dScale);
     preview->Renderer().SetPictureSource(&pictures);
-    return DrawPreviewAtDevicePixels(preview->Renderer(), place.size(), dScale, 96, 0)
-        .convertToFormat(QImage::Format_RGB32);
+    QImage expected(place.size() * dScale, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QImage sharp = DrawPreviewAtDevicePixels(preview->Renderer(), drawn.size(), dScale, 96, 0)
+                       .convertToFormat(QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(1.0); // placed pixel for pixel
+    QPainter(&expected).drawImage(drawn.topLeft() * dScale, sharp);
+    return expected;
 }

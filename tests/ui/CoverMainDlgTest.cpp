@@ -61,9 +61,14 @@ TEST_F(MainWindow, NewStandardCdOpensOnTheBackView)
     EXPECT_FALSE(Visible(IDC_CD_FRONT_PREVIEW));
     EXPECT_FALSE(Visible(IDC_DVD_PREVIEW));
     EXPECT_FALSE(Visible(IDC_SLIMLINE_PREVIEW));
-    // The grey backdrop sits 2 pixels around the back preview.
+    // The grey backdrop sits 2 pixels around the cover in the back preview, which is drawn
+    // at the tray card's true proportions (5.925 x 4.625 inches), centred.
+    CMyFlatButton* back = window.CdBackPreview();
+    const QRect cover = back->CoverRect();
+    EXPECT_NEAR(static_cast<double>(cover.width()) / cover.height(), 5.925 / 4.625, 0.01);
+    EXPECT_TRUE(cover.width() == back->width() || cover.height() == back->height());
     EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(),
-              window.GetDlgItem(IDC_CD_BACK_PREVIEW)->geometry().adjusted(-2, -2, 2, 2));
+              cover.translated(back->pos()).adjusted(-2, -2, 2, 2));
 }
 
 TEST_F(MainWindow, ViewButtonsPressAgainWhenTheirViewIsShown)
@@ -122,8 +127,10 @@ TEST_F(MainWindow, DvdCoverWidensTheWindowAndMovesTheRightColumn)
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
     EXPECT_TRUE(Visible(IDC_DVD_PREVIEW));
     EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
+    const QRect cover = window.DvdPreview()->CoverRect();
+    EXPECT_NEAR(static_cast<double>(cover.width()) / cover.height(), 10.72 / 7.2, 0.01);
     EXPECT_EQ(window.GetDlgItem(IDC_PREVIEW_BACKGROUND)->geometry(),
-              window.GetDlgItem(IDC_DVD_PREVIEW)->geometry());
+              cover.translated(window.DvdPreview()->pos()).adjusted(-2, -2, 2, 2));
     // The DVD cover button only presses itself again.
     QTest::mouseClick(window.Button(IDC_VIEW_BACK), Qt::LeftButton);
     EXPECT_TRUE(window.Button(IDC_VIEW_BACK)->GetCheckState());
@@ -182,8 +189,10 @@ TEST_F(MainWindow, PaintingHandsThePreviewItsSizesAtTheScreenResolution)
     EXPECT_EQ(back->m_nWidth, 568);
     EXPECT_EQ(back->m_nHeight, 444);
     EXPECT_EQ(back->m_nSpineWidth, 24);
-    EXPECT_DOUBLE_EQ(back->m_dScaleX, static_cast<double>(back->width()) / 568);
-    EXPECT_DOUBLE_EQ(back->m_dScaleY, static_cast<double>(back->height()) / 444);
+    const QRect cover = back->CoverRect(); // the card at its true proportions in the preview
+    back->FillFromCover();
+    EXPECT_DOUBLE_EQ(back->m_dScaleX, static_cast<double>(cover.width()) / 568);
+    EXPECT_DOUBLE_EQ(back->m_dScaleY, static_cast<double>(cover.height()) / 444);
 
     TheCover().fBGColor = RGB(10, 20, 30);
     QTest::mouseClick(window.Button(IDC_VIEW_FRONT), Qt::LeftButton);
