@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
@@ -148,4 +149,70 @@ TEST(RealDesktop, NoPictureFolderOutlivesItsProgram)
     kill(static_cast<pid_t>(user.Program().ProcessId()), SIGTERM);
     ASSERT_TRUE(user.Program().WaitForExit());
     EXPECT_TRUE(folders().isEmpty()) << folders().join(QLatin1Char(' ')).toStdString();
+}
+
+namespace {
+
+// The cover's red on screen, measured along the middle row and column of a part of the
+// screen: its width and height in pixels.
+QSize RedExtent(const QRect& part)
+{
+    const QImage shot = Screenshot(part);
+    const auto red = [&](int x, int y) {
+        const QColor c = shot.pixelColor(x, y);
+        return c.red() > 150 && c.green() < 80 && c.blue() < 80;
+    };
+    int left = -1, right = -1, top = -1, bottom = -1;
+    for (int x = 0; x < shot.width(); ++x)
+        if (red(x, shot.height() / 2 + 7)) {
+            left = left < 0 ? x : left;
+            right = x;
+        }
+    for (int y = 0; y < shot.height(); ++y)
+        if (red(shot.width() / 4, y)) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    return left < 0 || top < 0 ? QSize() : QSize(right - left + 1, bottom - top + 1);
+}
+
+} // namespace
+
+// The window grows: the DVD insert in the preview keeps its true proportions (10.72 x 7.2
+// inches) and grows with it, and the growth is stored beside the other settings.
+TEST(RealDesktop, TheWindowGrowsAndThePreviewKeepsTheCasesProportions)
+{
+    QTemporaryDir folder;
+    CoverState cover = NewCover(StandardDVD);
+    cover.bBGColor = RGB(200, 30, 40);
+    const QString path = folder.filePath(QStringLiteral("red.slv"));
+    ASSERT_TRUE(WriteCoverFile(path.toStdString(), cover).bWritten);
+    QString settings;
+    {
+        CSleevoraUser user({path});
+        user.SetKind(StandardDVD);
+        ASSERT_TRUE(user.WaitForMainWindow());
+        const QRect before = user.MainWindow();
+        const QSize small = RedExtent(before);
+        ASSERT_FALSE(small.isEmpty());
+        EXPECT_NEAR(static_cast<double>(small.width()) / small.height(), 10.72 / 7.2, 0.02);
+
+        const FoundWindow window =
+            FindWindowMatching(QStringLiteral("Sleevora$"), user.Program().ProcessId());
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("windowsize"), window.strId, QString::number(before.width() + 360),
+                           QString::number(before.height() + 240)});
+        ASSERT_TRUE(WaitUntil([&] { return user.MainWindow().width() == before.width() + 360; }));
+        ASSERT_TRUE(WaitUntil([&] { return RedExtent(user.MainWindow()).width() > small.width() + 200; }));
+        const QSize large = RedExtent(user.MainWindow());
+        EXPECT_NEAR(static_cast<double>(large.width()) / large.height(), 10.72 / 7.2, 0.02);
+        PressKeys({QStringLiteral("ctrl+q")});
+        ASSERT_TRUE(user.Answer(QStringLiteral("Exit"), {QStringLiteral("y")}));
+        ASSERT_TRUE(user.Program().WaitForExit());
+        QFile stored(user.Program().SettingsFile());
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        settings = QString::fromUtf8(stored.readAll());
+    }
+    EXPECT_TRUE(settings.contains(QStringLiteral("dwWindowGrowX=360"))) << settings.toStdString();
+    EXPECT_TRUE(settings.contains(QStringLiteral("dwWindowGrowY=240"))) << settings.toStdString();
 }
