@@ -116,7 +116,7 @@ TEST_F(MainWindow, DvdCoverWidensTheWindowAndMovesTheRightColumn)
     EXPECT_EQ(Left(IDC_EXTEND_IMAGE), 619);
     EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->geometry().left(), 598);
     EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->width(), 133);
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Cover Text"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Cover &Text"));
     EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("DVD Cover"));
     EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Print Spine?"));
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
@@ -134,7 +134,7 @@ TEST_F(MainWindow, SlimlineCoverHasItsOwnCaptions)
     Open(SlimlineCD);
     EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("Slimline Cover"));
     EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Extend image over spine?"));
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("&Track Listing"));
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
     EXPECT_TRUE(Visible(IDC_SLIMLINE_PREVIEW));
     EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
@@ -147,7 +147,7 @@ TEST_F(MainWindow, ALoadedKindStartsAgainFromTheTemplate)
     Open(StandardCD);
     EXPECT_EQ(Left(IDC_CHOOSE_IMAGE), DialogUnitsToPixelsX(356));
     EXPECT_EQ(window.width(), DialogUnitsToPixelsX(444));
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("&Track Listing"));
     EXPECT_TRUE(Visible(IDC_VIEW_FRONT));
 }
 
