@@ -12,6 +12,7 @@
 #include "ScriptedModalHost.h"
 #include "resource.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -214,4 +215,42 @@ TEST_F(MainWindow, TheWindowMenuOpensTheAboutBox)
     });
     window.OnSysCommand(IDM_ABOUTBOX);
     EXPECT_EQ(host.DialogsRun().back(), "CAboutDlg");
+}
+
+// Screen readers hear the view buttons and the extend switch as checkable buttons with their
+// state, and every command by its caption; each command has a letter of its own that clicks
+// it with Alt.
+TEST_F(MainWindow, CommandsReachScreenReadersAndTheKeyboard)
+{
+    Open(StandardCD);
+    const auto accessible = [this](int id) {
+        return QAccessible::queryAccessibleInterface(window.GetDlgItem(id));
+    };
+    for (const int id : {IDC_VIEW_BACK, IDC_VIEW_FRONT, IDC_EXTEND_IMAGE}) {
+        EXPECT_EQ(accessible(id)->role(), QAccessible::Button) << id;
+        EXPECT_TRUE(accessible(id)->state().checkable) << id;
+    }
+    EXPECT_TRUE(accessible(IDC_VIEW_BACK)->state().checked);
+    EXPECT_FALSE(accessible(IDC_VIEW_FRONT)->state().checked);
+    EXPECT_TRUE(accessible(IDC_EXTEND_IMAGE)->state().checked);
+    accessible(IDC_VIEW_FRONT)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
+    EXPECT_FALSE(accessible(IDC_VIEW_BACK)->state().checked);
+    EXPECT_TRUE(accessible(IDC_VIEW_FRONT)->state().checked);
+
+    QSet<QKeySequence> letters;
+    for (const int id :
+         {IDC_START_OVER, IDC_LOAD, IDC_SAVE, IDC_HELP_BUTTON, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE,
+          IDC_CHOOSE_COLOR, IDC_TRACK_LISTING, IDC_FONT, IDC_PRINT, IDC_EXIT}) {
+        EXPECT_FALSE(accessible(id)->state().checkable) << id;
+        EXPECT_EQ(accessible(id)->text(QAccessible::Name), Caption(id).remove(QLatin1Char('&')));
+        const QKeySequence letter = QKeySequence::mnemonic(Caption(id));
+        EXPECT_FALSE(letter.isEmpty()) << Caption(id).toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << Caption(id).toStdString();
+        letters.insert(letter);
+    }
+    QApplication::setActiveWindow(&window);
+    host.AnswerDialog(IDCANCEL);
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier); // the button shows itself pressed a moment first
+    EXPECT_TRUE(QTest::qWaitFor([this] { return host.DialogsRun().back() == "CFontDialog"; }));
 }
