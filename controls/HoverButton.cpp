@@ -1,5 +1,6 @@
 #include "HoverButton.h"
 
+#include "AccessibleButtons.h"
 #include "OffscreenDC.h"
 #include "QtConvert.h"
 #include "ResourceImages.h"
@@ -372,7 +373,7 @@ void CHoverButton::OpenLink()
 
 DWORD CHoverButton::SetCheckState(BOOL bChecked, BOOL bRedraw)
 {
-    m_bChecked = bChecked != FALSE;
+    SetChecked(bChecked != FALSE);
     Redraw(bRedraw);
     return 0;
 }
@@ -386,7 +387,7 @@ void CHoverButton::SetFont(const CFont* pFont, BOOL bRedraw)
 
 int CHoverButton::SendSetCheck(int nCheck)
 {
-    m_bChecked = nCheck == 1 || nCheck == 2;
+    SetChecked(nCheck == 1 || nCheck == 2);
     update();
     return 0;
 }
@@ -411,11 +412,19 @@ void CHoverButton::OnClicked()
 {
     setFocus(Qt::MouseFocusReason);
     if (m_bToggle) {
-        m_bChecked = !m_bChecked;
+        SetChecked(!m_bChecked);
         update();
     } else if (!m_strLink.empty()) {
         ShellOpenLink(SW_SHOWMAXIMIZED);
     }
+}
+
+void CHoverButton::SetChecked(bool bChecked)
+{
+    if (m_bChecked == bChecked)
+        return;
+    m_bChecked = bChecked;
+    NotifyCheckedChanged(this);
 }
 
 void CHoverButton::LoadSystemColors()

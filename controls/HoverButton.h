@@ -58,6 +58,8 @@ public:
     void OpenLink();
     DWORD SetCheckState(BOOL bChecked, BOOL bRedraw = TRUE);
     int GetCheckState() const { return m_bChecked ? 1 : 0; }
+    bool IsToggle() const override { return m_bToggle; }
+    bool IsOn() const override { return m_bChecked; }
     // WM_SETFONT: the caption's font, as the widget's font.
     void SetFont(const CFont* pFont, BOOL bRedraw = TRUE);
 
@@ -101,6 +103,8 @@ private:
     };
 
     void OnClicked();
+    // The checked state, told to screen readers when it changes.
+    void SetChecked(bool bChecked);
     void OnMouseMove(const QPoint& globalPos, bool bLeftButtonDown);
     void EndHover();
     void OnEnable(bool bEnabled);

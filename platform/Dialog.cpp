@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "AccessibleButtons.h"
 #include "DialogUnits.h"
 #include "ModalHost.h"
 #include "OwnerDrawButton.h"
@@ -19,6 +20,9 @@
 
 CDialog::CDialog(QWidget* pParent) : QDialog(pParent)
 {
+    // Every window of the program is a dialog: its buttons are described to screen readers
+    // from the first one on.
+    InstallAccessibleButtons();
 }
 
 int CDialog::DoModal()

@@ -1,10 +1,13 @@
 #include "OwnerDrawButton.h"
 
+#include "AccessibleButtons.h"
+
 #include <QPainter>
 
 COwnerDrawButton::COwnerDrawButton(QWidget* pParent, DWORD dwStyle)
     : QAbstractButton(pParent), m_dwStyle(dwStyle)
 {
+    InstallAccessibleButtons();
 }
 
 void COwnerDrawButton::SetButtonStyle(DWORD dwStyle, bool bRedraw)

@@ -55,6 +55,11 @@ public:
     virtual void PreSubclassWindow() {}
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) = 0;
 
+    // A toggle that keeps its checked state itself, and that state: what screen readers
+    // are told of it.
+    virtual bool IsToggle() const { return false; }
+    virtual bool IsOn() const { return false; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     UINT ItemState() const;

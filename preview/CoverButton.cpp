@@ -38,20 +38,21 @@ void CCoverButton::PreSubclassWindow()
 // The full-size cover is made at the screen's device resolution, so that a scaled screen
 // gets its text and lines at its own pixels rather than enlarged; the scale factors take it
 // from full size to the preview's device pixels.
-void CCoverButton::FillFromCover(qreal dRatio)
+bool CCoverButton::FillFromCover(qreal dRatio)
 {
-    FillFor(CoverRect().size(), dRatio);
+    return FillFor(CoverRect().size(), dRatio);
 }
 
-void CCoverButton::FillFor(const QSize& size, qreal dRatio)
+bool CCoverButton::FillFor(const QSize& size, qreal dRatio)
 {
     if (!m_source.pCover || !m_source.pGeometry)
-        return;
+        return false;
     if (!FillRenderer(*m_source.pCover, *m_source.pGeometry, qRound(logicalDpiX() * dRatio)))
-        return;
+        return false;
     CCoverRenderer& renderer = Renderer();
     renderer.m_dScaleY = renderer.m_nHeight > 0 ? size.height() * dRatio / renderer.m_nHeight : 1.0;
     renderer.m_dScaleX = renderer.m_nWidth > 0 ? size.width() * dRatio / renderer.m_nWidth : 1.0;
+    return true;
 }
 
 QRect CCoverButton::CoverRect()
@@ -82,7 +83,12 @@ void CCoverButton::PreparePicture()
 void CCoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     const QRect cover = CoverRect();
-    FillFromCover();
+    // Set only when it changes: every new description is an event for screen readers.
+    if (FillFromCover()) {
+        const QString description = DescribeCover(m_source.pCover->covertype);
+        if (description != accessibleDescription())
+            setAccessibleDescription(description);
+    }
     CCoverRenderer& renderer = Renderer();
     renderer.SetPictureSource(m_source.pPictures);
     const qreal ratio = devicePixelRatioF();

@@ -8,6 +8,7 @@
 #include "CoverRenderer.h"
 #include "CoverState.h"
 #include "OwnerDrawButton.h"
+#include "PreviewDescription.h"
 
 #include <QImage>
 #include <QRect>
@@ -40,7 +41,8 @@ public:
     // Owner-drawn and notifying, keeping the low eight style bits.
     void PreSubclassWindow() override;
     // Every paint draws the cover of that moment: the renderer is filled from the source
-    // first, then it draws, on a scaled screen at the screen's own pixels.
+    // first, then it draws, on a scaled screen at the screen's own pixels. The accessible
+    // description follows what is drawn.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     // Where the preview reads its cover from, from now on. Without a source the renderer
@@ -48,9 +50,10 @@ public:
     void ShowCover(const PreviewSource& source) { m_source = source; }
     // Fills the renderer from the source's cover as this screen shows it: sizes at the
     // screen's device resolution (its logical resolution times dRatio), shrunk into the
-    // preview. Nothing changes when the cover is of a kind this preview does not draw.
-    void FillFromCover() { FillFromCover(devicePixelRatioF()); }
-    void FillFromCover(qreal dRatio);
+    // preview. Nothing changes when the cover is of a kind this preview does not draw: the
+    // result is then false.
+    bool FillFromCover() { return FillFromCover(devicePixelRatioF()); }
+    bool FillFromCover(qreal dRatio);
     // Starts decoding the renderer's picture at its size on screen, ahead of its first showing.
     void PreparePicture();
     // Where the cover is drawn in the preview: the largest rectangle of the piece's true
@@ -59,6 +62,8 @@ public:
     QRect CoverRect();
 
     virtual CCoverRenderer& Renderer() = 0;
+    // What the filled renderer shows, for a screen reader: see PreviewDescription.h.
+    virtual QString DescribeCover(CoverType type) = 0;
 
 protected:
     // The kind's own filling at a resolution; false for a cover of another kind.
@@ -66,7 +71,7 @@ protected:
 
 private:
     // Fills the renderer for a drawing of the cover at a size in logical pixels.
-    void FillFor(const QSize& size, qreal dRatio);
+    bool FillFor(const QSize& size, qreal dRatio);
 
     PreviewSource m_source;
 };
@@ -77,4 +82,8 @@ template <class TRenderer> class CRendererButton : public CCoverButton, public T
 public:
     using CCoverButton::CCoverButton;
     CCoverRenderer& Renderer() override { return *this; }
+    QString DescribeCover(CoverType type) override
+    {
+        return DescribePreview(type, static_cast<const TRenderer&>(*this));
+    }
 };

@@ -4,6 +4,7 @@
 
 CMyFlatButton::CMyFlatButton(QWidget* pParent, CoverSide side) : CRendererButton(pParent), m_side(side)
 {
+    setAccessibleName(PreviewName(side));
 }
 
 void CMyFlatButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

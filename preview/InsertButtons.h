@@ -17,7 +17,10 @@ template <class TRenderer, bool (*Fill)(TRenderer&, const CoverState&, const Cov
 class CInsertButton : public CRendererButton<TRenderer>
 {
 public:
-    using CRendererButton<TRenderer>::CRendererButton;
+    explicit CInsertButton(QWidget* pParent = nullptr) : CRendererButton<TRenderer>(pParent)
+    {
+        this->setAccessibleName(InsertPreviewName());
+    }
 
 protected:
     bool FillRenderer(const CoverState& cover, const CoverGeometry& geometry, int nPpi) override

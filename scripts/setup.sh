@@ -19,6 +19,7 @@ packages=(
     liblcms2-dev libturbojpeg0-dev colord-data
     imagemagick libimage-exiftool-perl ghostscript
     cups printer-driver-cups-pdf
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 missing=()

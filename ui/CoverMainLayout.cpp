@@ -135,7 +135,7 @@ void CCoverMainLayout::SetCaptions(CoverType type)
         Control(IDC_CD_BACK_PREVIEW)->hide();
         viewFront->hide();
         viewBack->setText(QStringLiteral("DVD Cover"));
-        Button(IDC_TRACK_LISTING)->setText(QStringLiteral("Cover Text"));
+        Button(IDC_TRACK_LISTING)->setText(QStringLiteral("Cover &Text"));
         extend->setText(QStringLiteral("Print Spine?"));
         break;
     default:

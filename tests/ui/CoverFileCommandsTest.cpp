@@ -171,7 +171,7 @@ TEST_F(CoverFiles, LoadingRunsTheWindowAgainWithTheSavedCover)
     EXPECT_EQ(TheCover().bBGColor, RGB(1, 2, 3));
     EXPECT_FALSE(TheCover().coverChanged);
     EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(StandardDVD));
-    EXPECT_EQ(window.Button(IDC_TRACK_LISTING)->text(), QStringLiteral("Cover Text")); // laid out as a DVD
+    EXPECT_EQ(window.Button(IDC_TRACK_LISTING)->text(), QStringLiteral("Cover &Text")); // laid out as a DVD
     EXPECT_FALSE(window.Button(IDC_EXTEND_IMAGE)->GetCheckState());
     EXPECT_FALSE(TheCover().backCoverSpinesOn); // "Print Spine?" off: no spine outline either
 }

@@ -12,6 +12,7 @@
 #include "ScriptedModalHost.h"
 #include "resource.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -121,7 +122,7 @@ TEST_F(MainWindow, DvdCoverWidensTheWindowAndMovesTheRightColumn)
     EXPECT_EQ(Left(IDC_EXTEND_IMAGE), 619);
     EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->geometry().left(), 598);
     EXPECT_EQ(window.GetDlgItem(IDC_IMAGE_FRAME)->width(), 133);
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Cover Text"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Cover &Text"));
     EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("DVD Cover"));
     EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Print Spine?"));
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
@@ -141,7 +142,7 @@ TEST_F(MainWindow, SlimlineCoverHasItsOwnCaptions)
     Open(SlimlineCD);
     EXPECT_EQ(Caption(IDC_VIEW_BACK), QStringLiteral("Slimline Cover"));
     EXPECT_EQ(Caption(IDC_EXTEND_IMAGE), QStringLiteral("Extend image over spine?"));
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("&Track Listing"));
     EXPECT_FALSE(Visible(IDC_VIEW_FRONT));
     EXPECT_TRUE(Visible(IDC_SLIMLINE_PREVIEW));
     EXPECT_FALSE(Visible(IDC_CD_BACK_PREVIEW));
@@ -154,7 +155,7 @@ TEST_F(MainWindow, ALoadedKindStartsAgainFromTheTemplate)
     Open(StandardCD);
     EXPECT_EQ(Left(IDC_CHOOSE_IMAGE), DialogUnitsToPixelsX(356));
     EXPECT_EQ(window.width(), DialogUnitsToPixelsX(444));
-    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("Track Listing"));
+    EXPECT_EQ(Caption(IDC_TRACK_LISTING), QStringLiteral("&Track Listing"));
     EXPECT_TRUE(Visible(IDC_VIEW_FRONT));
 }
 
@@ -223,4 +224,42 @@ TEST_F(MainWindow, TheWindowMenuOpensTheAboutBox)
     });
     window.OnSysCommand(IDM_ABOUTBOX);
     EXPECT_EQ(host.DialogsRun().back(), "CAboutDlg");
+}
+
+// Screen readers hear the view buttons and the extend switch as checkable buttons with their
+// state, and every command by its caption; each command has a letter of its own that clicks
+// it with Alt.
+TEST_F(MainWindow, CommandsReachScreenReadersAndTheKeyboard)
+{
+    Open(StandardCD);
+    const auto accessible = [this](int id) {
+        return QAccessible::queryAccessibleInterface(window.GetDlgItem(id));
+    };
+    for (const int id : {IDC_VIEW_BACK, IDC_VIEW_FRONT, IDC_EXTEND_IMAGE}) {
+        EXPECT_EQ(accessible(id)->role(), QAccessible::Button) << id;
+        EXPECT_TRUE(accessible(id)->state().checkable) << id;
+    }
+    EXPECT_TRUE(accessible(IDC_VIEW_BACK)->state().checked);
+    EXPECT_FALSE(accessible(IDC_VIEW_FRONT)->state().checked);
+    EXPECT_TRUE(accessible(IDC_EXTEND_IMAGE)->state().checked);
+    accessible(IDC_VIEW_FRONT)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(window.CurrentSide(), CoverSide::Front);
+    EXPECT_FALSE(accessible(IDC_VIEW_BACK)->state().checked);
+    EXPECT_TRUE(accessible(IDC_VIEW_FRONT)->state().checked);
+
+    QSet<QKeySequence> letters;
+    for (const int id :
+         {IDC_START_OVER, IDC_LOAD, IDC_SAVE, IDC_HELP_BUTTON, IDC_CHOOSE_IMAGE, IDC_CLEAR_IMAGE,
+          IDC_CHOOSE_COLOR, IDC_TRACK_LISTING, IDC_FONT, IDC_PRINT, IDC_EXIT}) {
+        EXPECT_FALSE(accessible(id)->state().checkable) << id;
+        EXPECT_EQ(accessible(id)->text(QAccessible::Name), Caption(id).remove(QLatin1Char('&')));
+        const QKeySequence letter = QKeySequence::mnemonic(Caption(id));
+        EXPECT_FALSE(letter.isEmpty()) << Caption(id).toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << Caption(id).toStdString();
+        letters.insert(letter);
+    }
+    QApplication::setActiveWindow(&window);
+    host.AnswerDialog(IDCANCEL);
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier); // the button shows itself pressed a moment first
+    EXPECT_TRUE(QTest::qWaitFor([this] { return host.DialogsRun().back() == "CFontDialog"; }));
 }

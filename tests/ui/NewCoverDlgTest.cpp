@@ -9,6 +9,7 @@
 #include "resource.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -194,4 +195,24 @@ TEST_F(NewCoverDialog, TheKindOfCaseCanBeChosenWithTheKeyboard)
     EXPECT_EQ(QApplication::focusWidget(), dialog.ContinueButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(CCoverSettings().m_dwOption, static_cast<DWORD>(SlimlineCD));
+}
+
+// Screen readers hear the kinds of case as radio buttons, one of them checked; choosing one
+// through them is choosing it with the mouse.
+TEST_F(NewCoverDialog, ScreenReadersHearTheKindsAsRadioButtons)
+{
+    StoreSettings(SlimlineCD);
+    Open();
+    const auto accessible = [this](int id) {
+        return QAccessible::queryAccessibleInterface(dialog.ChoiceButton(id));
+    };
+    for (const int id : {IDC_STANDARD_CD, IDC_SLIMLINE_CD, IDC_STANDARD_DVD, IDC_SLIMLINE_DVD}) {
+        EXPECT_EQ(accessible(id)->role(), QAccessible::RadioButton) << id;
+        EXPECT_EQ(accessible(id)->state().checked, id == IDC_SLIMLINE_CD) << id;
+    }
+    EXPECT_EQ(accessible(IDC_STANDARD_DVD)->text(QAccessible::Name), QStringLiteral("Standard DVD Case"));
+    accessible(IDC_STANDARD_DVD)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(Checked(IDC_STANDARD_DVD));
+    EXPECT_FALSE(Checked(IDC_SLIMLINE_CD));
+    EXPECT_TRUE(Bold(IDC_STANDARD_DVD));
 }
