@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,9 +19,14 @@ namespace {
 
 QString g_out;
 
+// The main window's title names the cover's file ("red.slv – Sleevora"); a dialog's is its own.
 bool Shoot(const QString& title, const char* name)
 {
-    const QRect window = WaitForWindow(title);
+    const QString pattern = title == QLatin1String("Sleevora")
+                                ? QStringLiteral("^\\*?(.+ \u2013 )?Sleevora$")
+                                : QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    QRect window;
+    WaitUntil([&] { return !(window = FindWindowMatching(pattern).place).isEmpty(); });
     if (window.isEmpty())
         return false;
     // The window has painted once it stands still on screen for a moment.
