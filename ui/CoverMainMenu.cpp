@@ -35,9 +35,10 @@ QAction* CCoverMainMenu::AddCommand(const QString& strText, const QKeySequence& 
     auto* action = new QAction(strText, this);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, handler] {
-        (m_window.*handler)();
-        m_window.UpdateTitle();
+    CCoverMainDlg* window = &m_window;
+    connect(action, &QAction::triggered, window, [window, handler] {
+        (window->*handler)();
+        window->UpdateTitle();
     });
     m_window.addAction(action);
     return action;

@@ -193,8 +193,8 @@ TEST(RealDesktop, TheWindowGrowsAndThePreviewKeepsTheCasesProportions)
         user.SetKind(StandardDVD);
         ASSERT_TRUE(user.WaitForMainWindow());
         const QRect before = user.MainWindow();
-        const QSize small = RedExtent(before);
-        ASSERT_FALSE(small.isEmpty());
+        QSize small; // once the preview has painted
+        ASSERT_TRUE(WaitUntil([&] { return !(small = RedExtent(before)).isEmpty(); }));
         EXPECT_NEAR(static_cast<double>(small.width()) / small.height(), 10.72 / 7.2, 0.02);
 
         const FoundWindow window =
