@@ -3,6 +3,7 @@
 #include "CoverFile.h"
 #include "CoverOutputs.h"
 #include "CoverPrint.h"
+#include "DiscLabelOutputs.h"
 #include "OutputMessages.h"
 
 #include <QFileInfo>
@@ -36,6 +37,10 @@ std::string RequestFault(const ExportRequest& request, OutputKind kind)
         return "the resolution must be between 1 and " + std::to_string(kMaxExportDpi) + " dpi";
     if (request.dBleedMm > kMaxBleedMm)
         return "the bleed must be between 0 and 5 millimetres";
+    if (request.bDiscLabel && request.dBleedMm >= 0)
+        return "a disc label sheet has no bleed: leave out --bleed";
+    if (request.bDiscLabel)
+        return DiscSheetFault(request.discSheet);
     if (request.dBleedMm >= 0 && kind != OutputKind::Pdf)
         return "a print-shop export (--bleed) is a PDF: " + request.strOutputPath;
     return std::string();
@@ -58,6 +63,15 @@ std::string PlanSheet(const ExportRequest& request, SheetJob* pJob)
         return "with the printer alignment applied, part of the cover would fall outside " +
                DescribeSheet(pJob->layout) + " (see Printer Alignment... in Sleevora)";
     return std::string();
+}
+
+std::string WriteDiscLabels(const ExportRequest& request, OutputKind kind, const CoverState& cover)
+{
+    DiscLabelJob job{cover, request.discSheet, request.nDiscPositions, request.bCutGuide, {}, kScreenDpi};
+    if (request.bCalibrated)
+        job.calibration = StoredPrintCalibration();
+    return kind == OutputKind::Pdf ? WriteDiscLabelPdf(request.strOutputPath, job)
+                                   : WriteDiscLabelPng(request.strOutputPath, job, request.nDpi);
 }
 
 std::string WriteOutput(const ExportRequest& request, OutputKind kind, const SheetJob& job)
@@ -83,6 +97,10 @@ std::string ExportCover(const ExportRequest& request)
     const CoverLoadResult read = ReadCoverFile(request.strCoverPath, cover, pictures.path().toStdString());
     if (read.status != CoverLoadStatus::Loaded)
         return CoverLoadMessage(read, request.strCoverPath).strLine;
+    if (request.bDiscLabel) {
+        const std::string reason = WriteDiscLabels(request, kind, cover);
+        return reason.empty() ? reason : OutputWriteMessage(request.strOutputPath, reason).strLine;
+    }
     SheetJob job{cover, {}, {}, {}};
     if (std::string fault = PlanSheet(request, &job); !fault.empty())
         return fault;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CoverSheet.h"
+#include "DiscLabelSheets.h"
 
 #include <string>
 
@@ -22,6 +23,12 @@ struct ExportRequest
     // A print-shop PDF when zero or more: one page per piece with this bleed in millimetres,
     // crop and fold marks, and the trim and bleed boxes; the plain sheet when negative.
     double dBleedMm = -1.0;
+    // A sheet of disc labels made from the cover instead of the cover's own sheet: the sheet,
+    // its positions to print (bit 0 the first, bit 1 the second) and a cut guide.
+    bool bDiscLabel = false;
+    DiscLabelSheet discSheet;
+    unsigned nDiscPositions = 3;
+    bool bCutGuide = false;
 };
 
 // The largest resolution a PNG is drawn at, and the largest bleed.

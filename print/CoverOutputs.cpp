@@ -1,61 +1,17 @@
 #include "CoverOutputs.h"
 
 #include "CoverPrint.h"
+#include "OutputFiles.h"
 #include "PagePictures.h"
 #include "PdfEditing.h"
 #include "PrintShop.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
-#include <functional>
 
 namespace {
-
-// Writes the file whole: the bytes (or the reason there are none) come from make, and the
-// file under the name is replaced only once all of them are on disk.
-std::string WriteWhole(const std::string& strPath, const std::function<QByteArray(std::string*)>& make)
-{
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(strPath)));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    std::string error;
-    const QByteArray bytes = make(&error);
-    if (bytes.isEmpty() || file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        return !error.empty() ? error : file.errorString().toStdString();
-    }
-    return std::string();
-}
-
-// The pages draw paints onto a PDF of the print resolution, finished once it is written: its
-// JPEG pictures put back as their files' own bytes, real size asked for. draw begins the painter and returns
-// the reason it could not draw, empty when it drew.
-using DrawPdfPages = std::function<std::string(QPdfWriter&, QPainter&, CPagePictures&)>;
-QByteArray DrawPdf(const DrawPdfPages& draw, std::string* pError)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    CPagePictures pictures;
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kMaxPrintDpi);
-        writer.setTitle(QStringLiteral("Cover"));
-        writer.setCreator(QStringLiteral("Sleevora"));
-        QPainter painter;
-        *pError = draw(writer, painter, pictures);
-        if (painter.isActive())
-            painter.end();
-        if (!pError->empty())
-            return {};
-    }
-    return FinishedPdf(buffer.data(), pictures.Jpegs(), pError);
-}
 
 QByteArray SheetPdf(const SheetJob& job, std::string* pError)
 {
@@ -72,25 +28,13 @@ QByteArray SheetPdf(const SheetJob& job, std::string* pError)
 
 QByteArray SheetPng(const SheetJob& job, int nDpi, std::string* pError)
 {
-    const QRect sheet = job.layout.fullRectPixels(nDpi);
-    QImage image(sheet.size(), QImage::Format_RGB32);
-    if (image.isNull()) {
-        *pError = "the picture is too large for this resolution";
-        return {};
-    }
-    image.fill(Qt::white);
-    image.setDotsPerMeterX(qRound(nDpi / 0.0254));
-    image.setDotsPerMeterY(qRound(nDpi / 0.0254));
-    {
-        QPainter painter(&image);
-        painter.translate(job.layout.paintRectPixels(nDpi).topLeft());
-        DrawCoverPage(painter, job.cover, job.nFontDpi, job.placement, job.calibration);
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        *pError = "the picture could not be encoded";
-    return png;
+    return DrawPng(
+        job.layout.fullRectPixels(nDpi).size(), nDpi,
+        [&job, nDpi](QPainter& painter) {
+            painter.translate(job.layout.paintRectPixels(nDpi).topLeft());
+            DrawCoverPage(painter, job.cover, job.nFontDpi, job.placement, job.calibration);
+        },
+        pError);
 }
 
 // A print shop's page in points: its 600 dpi pixels as PDF units.

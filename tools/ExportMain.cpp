@@ -32,10 +32,18 @@ constexpr const char* kUsage =
     "  --bleed MM          a print-shop PDF instead: one page per piece, its trim size\n"
     "                      plus a bleed of MM millimetres (0 to 5, 3 is usual), crop and\n"
     "                      fold marks, and the trim and bleed boxes set\n"
+    "  --disc-label SHEET  the disc's own label instead, made from the cover's front, on\n"
+    "                      a label sheet (listed below) or printable-disc: one page\n"
+    "                      the size of the disc (120 mm) for disc-tray printers\n"
+    "  --positions 1|2|1,2 the labels of the sheet to print (default both)\n"
+    "  --outer MM          a printable disc's printed diameter (default 118)\n"
+    "  --hub MM            a printable disc's unprinted centre (default 22)\n"
+    "  --cut-guide         a thin circle to cut plain paper along\n"
     "\n"
     "The output is written only when it is complete. Exit status: 0 when written,\n"
     "2 for a bad request, a cover that does not fit the paper, or a file that cannot be\n"
-    "read or written.\n";
+    "read or written.\n"
+    "\n";
 
 // Qt's own notes (a missing runtime folder and the like) say nothing about the export;
 // only its errors reach the user, so that a failed export ends in one line of its own.
@@ -56,6 +64,85 @@ const QCommandLineOption kDpi(QStringLiteral("dpi"), QString(), QStringLiteral("
 const QCommandLineOption kPaper(QStringLiteral("paper"), QString(), QStringLiteral("NAME"));
 const QCommandLineOption kCalibrated(QStringLiteral("calibrated"), QString());
 const QCommandLineOption kBleed(QStringLiteral("bleed"), QString(), QStringLiteral("MM"));
+const QCommandLineOption kDiscLabel(QStringLiteral("disc-label"), QString(), QStringLiteral("SHEET"));
+const QCommandLineOption kPositions(QStringLiteral("positions"), QString(), QStringLiteral("LIST"));
+const QCommandLineOption kOuter(QStringLiteral("outer"), QString(), QStringLiteral("MM"));
+const QCommandLineOption kHub(QStringLiteral("hub"), QString(), QStringLiteral("MM"));
+const QCommandLineOption kCutGuide(QStringLiteral("cut-guide"), QString());
+
+constexpr double kDefaultDiscOuterMm = 118.0;
+constexpr double kDefaultDiscHubMm = 22.0;
+
+// The label sheets by the names --disc-label takes, after the usage.
+void PrintSheets()
+{
+    std::fputs("Disc label sheets (--disc-label):\n", stdout);
+    for (const DiscLabelSheet& sheet : DiscLabelSheets())
+        std::printf("  %-16s %s, %s, %g/%g mm\n", sheet.strId.c_str(), sheet.strName.c_str(),
+                    sheet.paper == QPageSize::A4 ? "A4" : "Letter", sheet.dOuterMm, sheet.dHubMm);
+    std::printf("  %-16s a disc-tray printer's page, --outer and --hub as given\n", "printable-disc");
+}
+
+// A diameter: a decimal number of millimetres (its range is the sheet's to judge).
+std::string ReadMillimetres(const QString& value, const char* option, double* pMm)
+{
+    bool ok = false;
+    const double mm = value.toDouble(&ok);
+    if (!ok || !std::isfinite(mm) || mm <= 0)
+        return std::string(option) + " must be a number of millimetres";
+    *pMm = mm;
+    return std::string();
+}
+
+// The positions: "1", "2" or both, comma-separated.
+std::string ReadPositions(const QString& value, unsigned* pPositions)
+{
+    *pPositions = 0;
+    for (const QString& item : value.split(QLatin1Char(','))) {
+        if (item.trimmed() != QLatin1String("1") && item.trimmed() != QLatin1String("2"))
+            return "--positions must be 1, 2 or 1,2";
+        *pPositions |= item.trimmed() == QLatin1String("1") ? 1u : 2u;
+    }
+    return std::string();
+}
+
+// The sheet of disc labels and what goes with it; options that only a label takes are
+// refused without one.
+std::string ReadDiscLabel(const QCommandLineParser& parser, ExportRequest& request)
+{
+    const bool disc = parser.isSet(kDiscLabel);
+    if (!disc)
+        return parser.isSet(kPositions) || parser.isSet(kOuter) || parser.isSet(kHub) || parser.isSet(kCutGuide)
+                   ? "--positions, --outer, --hub and --cut-guide go with --disc-label"
+                   : std::string();
+    const std::string name = parser.value(kDiscLabel).toLower().toStdString();
+    request.bDiscLabel = true;
+    request.bCutGuide = parser.isSet(kCutGuide);
+    if (parser.isSet(kPaper))
+        return "a disc label sheet has its own paper: leave out --paper";
+    std::string error;
+    if (name == "printable-disc") {
+        double outer = kDefaultDiscOuterMm;
+        double hub = kDefaultDiscHubMm;
+        if (parser.isSet(kOuter))
+            error = ReadMillimetres(parser.value(kOuter), "--outer", &outer);
+        if (error.empty() && parser.isSet(kHub))
+            error = ReadMillimetres(parser.value(kHub), "--hub", &hub);
+        request.discSheet = PrintableDisc(outer, hub);
+    } else if (const DiscLabelSheet* sheet = FindDiscLabelSheet(name)) {
+        if (parser.isSet(kOuter) || parser.isSet(kHub))
+            return "--outer and --hub go with --disc-label printable-disc";
+        request.discSheet = *sheet;
+    } else {
+        return "there is no disc label sheet " + parser.value(kDiscLabel).toStdString() + " (see --help)";
+    }
+    if (error.empty() && parser.isSet(kPositions))
+        error = ReadPositions(parser.value(kPositions), &request.nDiscPositions);
+    if (error.empty() && request.discSheet.bPrintableDisc && request.nDiscPositions != 1 &&
+        parser.isSet(kPositions))
+        error = "a printable disc has one label: --positions 1";
+    return error;
+}
 
 // The resolution: a whole decimal number in range.
 std::string ReadDpi(const QString& value, ExportRequest& request)
@@ -109,6 +196,8 @@ std::string ReadRequest(const QCommandLineParser& parser, ExportRequest& request
         error = ReadDpi(parser.value(kDpi), request);
     if (error.empty() && parser.isSet(kBleed))
         error = ReadBleed(parser.value(kBleed), request);
+    if (error.empty())
+        error = ReadDiscLabel(parser, request);
     if (error.empty() && parser.isSet(kPaper))
         error = ReadPaper(parser.value(kPaper), request);
     return error;
@@ -127,11 +216,12 @@ QStringList Arguments(int argc, char** argv)
 int main(int argc, char** argv)
 {
     QCommandLineParser parser;
-    parser.addOptions({kHelp, kDpi, kPaper, kCalibrated, kBleed});
+    parser.addOptions({kHelp, kDpi, kPaper, kCalibrated, kBleed, kDiscLabel, kPositions, kOuter, kHub, kCutGuide});
     if (!parser.parse(Arguments(argc, argv)))
         return Fail(parser.errorText().toStdString() + " (see --help)");
     if (parser.isSet(kHelp)) {
         std::fputs(kUsage, stdout);
+        PrintSheets();
         return 0;
     }
     ExportRequest request;
