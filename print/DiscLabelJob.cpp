@@ -64,8 +64,8 @@ DiscLabelDesign DiscLabelDesignOf(const CoverState& cover, int nFontDpi)
 {
     DiscLabelDesign design;
     design.nFontDpi = nFontDpi;
-    const bool cd = cover.covertype != SlimlineCD && cover.covertype != StandardDVD &&
-                    cover.covertype != SlimlineDVD;
+    const bool cd =
+        cover.covertype != SlimlineCD && cover.covertype != StandardDVD && cover.covertype != SlimlineDVD;
     if (cd) { // the front booklet; its spine text is the tray card's, the one on the case
         design.crBackground = cover.fBGColor;
         design.strImagePath = cover.fImagePath;

@@ -34,12 +34,13 @@ std::string WriteDiscLabelPdf(const std::string& strPath, const DiscLabelJob& jo
 std::string WriteDiscLabelPng(const std::string& strPath, const DiscLabelJob& job, int nDpi)
 {
     return WriteWhole(strPath, [&job, nDpi](std::string* pError) {
-        return DrawPng(DiscSheetLayout(job.sheet).fullRectPixels(nDpi).size(), nDpi,
-                       [&job](QPainter& painter) {
-                           CDecodedPictures pictures;
-                           DrawDiscLabelSheet(painter, job, pictures);
-                       },
-                       pError);
+        return DrawPng(
+            DiscSheetLayout(job.sheet).fullRectPixels(nDpi).size(), nDpi,
+            [&job](QPainter& painter) {
+                CDecodedPictures pictures;
+                DrawDiscLabelSheet(painter, job, pictures);
+            },
+            pError);
     });
 }
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-DiscLabelSheet Sheet(const char* id, const char* name, QPageSize::PageSizeId paper, double dOuter, double dHub,
-                     QPointF upper, QPointF lower)
+DiscLabelSheet Sheet(const char* id, const char* name, QPageSize::PageSizeId paper, double dOuter,
+                     double dHub, QPointF upper, QPointF lower)
 {
     return {id, name, paper, dOuter, dHub, {upper, lower}, false};
 }
@@ -45,8 +45,8 @@ std::string DiameterFault(const DiscLabelSheet& sheet)
 {
     const double largest = sheet.bPrintableDisc ? kDiscMm : 130.0;
     if (!(sheet.dOuterMm >= kSmallestOuterMm && sheet.dOuterMm <= largest))
-        return "The outer diameter must be from " + Millimetres(kSmallestOuterMm) + " to " + Millimetres(largest) +
-               ".";
+        return "The outer diameter must be from " + Millimetres(kSmallestOuterMm) + " to " +
+               Millimetres(largest) + ".";
     if (!(sheet.dHubMm >= kSmallestHubMm && sheet.dHubMm <= sheet.dOuterMm - kRingAtLeastMm))
         return "The hub diameter must be from " + Millimetres(kSmallestHubMm) + " to " +
                Millimetres(sheet.dOuterMm - kRingAtLeastMm) + " (the outer diameter less 20 mm).";
@@ -66,8 +66,8 @@ const std::vector<DiscLabelSheet>& DiscLabelSheets()
         Sheet("zweckform-3654", "Avery Zweckform 3654", QPageSize::A4, 117.0, 41.0, {105.0, 79.2},
               {105.0, 216.1}),
         Sheet("herma-4093", "Herma 4093", QPageSize::A4, 116.0, 41.0, {105.0, 74.5}, {105.0, 222.5}),
-        Sheet("avery-5931", "Avery 5931 / Neato USCD2lbl / Worldlabel WL-5075", QPageSize::Letter, 117.5, 41.3,
-              {107.95, 76.2}, {107.95, 203.2}),
+        Sheet("avery-5931", "Avery 5931 / Neato USCD2lbl / Worldlabel WL-5075", QPageSize::Letter, 117.5,
+              41.3, {107.95, 76.2}, {107.95, 203.2}),
         Sheet("avery-5824", "Avery 5824", QPageSize::Letter, 117.5, 41.3, {109.5, 71.4}, {109.5, 211.1}),
         Sheet("avery-8960", "Avery 8960 (small hub)", QPageSize::Letter, 117.5, 10.0, {107.7, 76.4},
               {107.7, 203.4}),
@@ -89,8 +89,13 @@ const DiscLabelSheet* FindDiscLabelSheet(const std::string& strName)
 
 DiscLabelSheet PrintableDisc(double dOuterMm, double dHubMm)
 {
-    return {"printable-disc", "Printable disc", QPageSize::Custom, dOuterMm, dHubMm,
-            {QPointF(kDiscMm / 2, kDiscMm / 2)}, true};
+    return {"printable-disc",
+            "Printable disc",
+            QPageSize::Custom,
+            dOuterMm,
+            dHubMm,
+            {QPointF(kDiscMm / 2, kDiscMm / 2)},
+            true};
 }
 
 DiscLabelSheet CustomDiscSheet(QPageSize::PageSizeId paper, double dOuterMm, double dHubMm,
@@ -110,8 +115,8 @@ std::string DiscSheetFault(const DiscLabelSheet& sheet)
         if (!paper.contains(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))))
             return "Label " + std::to_string(i + 1) + " would run off the paper: move its centre.";
         if (i > 0 && QLineF(centre, sheet.centresMm[0]).length() < sheet.dOuterMm)
-            return "The two labels would overlap: move their centres at least " + Millimetres(sheet.dOuterMm) +
-                   " apart.";
+            return "The two labels would overlap: move their centres at least " +
+                   Millimetres(sheet.dOuterMm) + " apart.";
     }
     return std::string();
 }

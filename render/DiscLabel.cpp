@@ -16,8 +16,8 @@ namespace {
 constexpr double kRimMarginMm = 3.0; // the texts keep clear of the rim
 constexpr double kHubGapMm = 3.0;    // and of the hub
 constexpr double kShortestLineMm = 15.0;
-constexpr double kArcSpan = 2.4;       // radians of the upper arc a spine text may take
-constexpr double kArcPoints = 16.0;    // the spine text's size when the cover's text is smaller
+constexpr double kArcSpan = 2.4;    // radians of the upper arc a spine text may take
+constexpr double kArcPoints = 16.0; // the spine text's size when the cover's text is smaller
 constexpr double kPointStep = 0.5;
 
 double Millimetres(const QPainter& painter, double dMm)
@@ -83,8 +83,7 @@ QFont LabelFont(const DiscLabelDesign& design, double dPoints)
 
 // The largest size from dStart down, in half points, at which fits holds; the smallest size
 // when none does.
-template <typename Fits>
-double LargestFitting(double dStart, const Fits& fits)
+template <typename Fits> double LargestFitting(double dStart, const Fits& fits)
 {
     double points = std::max(dStart, kLabelSmallestPoints);
     while (points > kLabelSmallestPoints && !fits(points))
@@ -116,7 +115,8 @@ void DrawArcText(QPainter& painter, const DiscLabelDesign& design, const DiscLab
     }
     const double total = metrics.horizontalAdvance(shown);
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, shown);
-    for (int start = 0, next = clusters.toNextBoundary(); next > 0; start = next, next = clusters.toNextBoundary()) {
+    for (int start = 0, next = clusters.toNextBoundary(); next > 0;
+         start = next, next = clusters.toNextBoundary()) {
         const QString cluster = shown.mid(start, next - start);
         const double x = metrics.horizontalAdvance(shown.left(start));
         const double width = metrics.horizontalAdvance(cluster);
@@ -168,7 +168,8 @@ void DrawLinesUnderHub(QPainter& painter, const DiscLabelDesign& design, const D
         return;
     auto fits = [&](double points) {
         const QFontMetricsF metrics(LabelFont(design, points), painter.device());
-        const std::vector<LineRoom> rooms = LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size());
+        const std::vector<LineRoom> rooms =
+            LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size());
         for (size_t i = 0; i < lines.size(); ++i)
             if (i >= rooms.size() || metrics.horizontalAdvance(lines[i]) > rooms[i].dWidth)
                 return false;

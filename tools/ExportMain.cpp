@@ -112,7 +112,8 @@ std::string ReadDiscLabel(const QCommandLineParser& parser, ExportRequest& reque
 {
     const bool disc = parser.isSet(kDiscLabel);
     if (!disc)
-        return parser.isSet(kPositions) || parser.isSet(kOuter) || parser.isSet(kHub) || parser.isSet(kCutGuide)
+        return parser.isSet(kPositions) || parser.isSet(kOuter) || parser.isSet(kHub) ||
+                       parser.isSet(kCutGuide)
                    ? "--positions, --outer, --hub and --cut-guide go with --disc-label"
                    : std::string();
     const std::string name = parser.value(kDiscLabel).toLower().toStdString();
@@ -216,7 +217,8 @@ QStringList Arguments(int argc, char** argv)
 int main(int argc, char** argv)
 {
     QCommandLineParser parser;
-    parser.addOptions({kHelp, kDpi, kPaper, kCalibrated, kBleed, kDiscLabel, kPositions, kOuter, kHub, kCutGuide});
+    parser.addOptions(
+        {kHelp, kDpi, kPaper, kCalibrated, kBleed, kDiscLabel, kPositions, kOuter, kHub, kCutGuide});
     if (!parser.parse(Arguments(argc, argv)))
         return Fail(parser.errorText().toStdString() + " (see --help)");
     if (parser.isSet(kHelp)) {
