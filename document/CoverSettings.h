@@ -26,6 +26,19 @@ public:
     DWORD m_dwCWB = kDefaultCustomBackWidth;   // "dwCWB": custom back width
     DWORD m_dwWindowGrowX = 0; // "dwWindowGrowX": pixels the main window is wider than its smallest
     DWORD m_dwWindowGrowY = 0; // "dwWindowGrowY": and taller
+    // The disc label dialog's last choices; lengths in tenths of a millimetre.
+    DWORD m_dwDiscSheet = 0;          // "dwDiscSheet": the sheets' order, then printable disc, custom
+    DWORD m_dwDiscPositions = 3;      // "dwDiscPositions": bit 0 the upper label, bit 1 the lower
+    DWORD m_dwDiscCutGuide = 0;       // "dwDiscCutGuide": 1 to draw the cut guide
+    DWORD m_dwDiscOuter = 1180;       // "dwDiscOuter": a printable disc's printed diameter
+    DWORD m_dwDiscHub = 220;          // "dwDiscHub": and its unprinted centre
+    DWORD m_dwCustomDiscPaper = 0;    // "dwCustomDiscPaper": 0 A4, 1 Letter
+    DWORD m_dwCustomDiscOuter = 1170; // "dwCustomDiscOuter"
+    DWORD m_dwCustomDiscHub = 410;    // "dwCustomDiscHub"
+    DWORD m_dwCustomDiscX1 = 1050;    // "dwCustomDiscX1": the upper label's centre from the left
+    DWORD m_dwCustomDiscY1 = 800;     // "dwCustomDiscY1": and from the top
+    DWORD m_dwCustomDiscX2 = 1050;    // "dwCustomDiscX2": the lower label's
+    DWORD m_dwCustomDiscY2 = 2180;    // "dwCustomDiscY2"
 
 protected:
     void Exchange(bool bSave) override;

@@ -4,6 +4,7 @@
 #include "CoverEditCommands.h"
 #include "CoverPrintCommand.h"
 #include "CoverView.h"
+#include "DiscLabelDlg.h"
 #include "FitLine.h"
 
 void CCoverMainDlg::SaveCoverFile()
@@ -49,6 +50,12 @@ void CCoverMainDlg::SetPendingLoadPath(const std::string& strPath)
 void CCoverMainDlg::OnPrint()
 {
     PrintCover(this, TheCover(), m_pFiles->CoverPath());
+}
+
+void CCoverMainDlg::OnPrintDiscLabel()
+{
+    CDiscLabelDlg dialog(TheCover(), m_pFiles->CoverPath(), this);
+    dialog.DoModal();
 }
 
 void CCoverMainDlg::OnPrinterAlignment()

@@ -57,6 +57,8 @@ public:
     void OnPrint();
     // The printer's alignment, measured on a test sheet.
     void OnPrinterAlignment();
+    // The disc label made from the cover, printed on a label sheet or a printable disc.
+    void OnPrintDiscLabel();
 
     // The editing commands of the right-hand column.
     void OnChooseImage();

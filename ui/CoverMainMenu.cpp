@@ -68,6 +68,7 @@ void CCoverMainMenu::Popup(const QPoint& globalPos)
     AddRecentCovers(menu);
     menu.addSeparator();
     menu.addAction(m_pPrint);
+    menu.addAction(QStringLiteral("Print D&isc Label..."), this, [this] { m_window.OnPrintDiscLabel(); });
     QAction* adjust = menu.addAction(QStringLiteral("A&djust Picture..."), this, [this] {
         m_window.OnAdjustPicture();
         m_window.UpdateTitle();

@@ -2,6 +2,7 @@
 
 #include "CoverOutputs.h"
 #include "CoverPrint.h"
+#include "DiscLabelOutputs.h"
 #include "ModalHost.h"
 #include "OutputMessages.h"
 #include "PrinterAlignmentDlg.h"
@@ -15,12 +16,13 @@ namespace {
 
 // The dialog proposes the document's name with ".pdf" for a file, in the working folder
 // when it lies in the home folder: for a cover with a file, its name beside it.
-bool RunPrintDialog(QPrinter& printer, QWidget* pWindow, const std::string& strCoverPath)
+bool RunPrintDialog(QPrinter& printer, QWidget* pWindow, const std::string& strCoverPath,
+                    const QString& strSuffix = QString())
 {
     if (strCoverPath.empty())
         return ModalHost().PrintDialog(printer, pWindow) == IDOK;
     const QFileInfo cover(QString::fromStdString(strCoverPath));
-    printer.setDocName(cover.completeBaseName());
+    printer.setDocName(cover.completeBaseName() + strSuffix);
     const QString working = QDir::currentPath();
     QDir::setCurrent(cover.absolutePath());
     const bool print = ModalHost().PrintDialog(printer, pWindow) == IDOK;
@@ -60,6 +62,22 @@ void PrintCover(QWidget* pWindow, const CoverState& cover, const std::string& st
         return;
     const UserMessage message = OutputWriteMessage(printer.outputFileName().toStdString(), reason);
     MessageBox(pWindow, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool PrintDiscLabels(QWidget* pWindow, const DiscLabelJob& job, const std::string& strCoverPath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareDiscLabelPrinter(printer, job.sheet);
+    if (!RunPrintDialog(printer, pWindow, strCoverPath, QStringLiteral(" label")))
+        return false;
+    DiscLabelJob aligned = job;
+    aligned.calibration = StoredPrintCalibration();
+    const std::string reason = PrintDiscLabelSheet(printer, aligned);
+    if (reason.empty() || printer.outputFormat() != QPrinter::PdfFormat)
+        return reason.empty();
+    const UserMessage message = OutputWriteMessage(printer.outputFileName().toStdString(), reason);
+    MessageBox(pWindow, message.strText, message.strTitle, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 void AlignPrinter(QWidget* pWindow)

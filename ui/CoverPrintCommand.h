@@ -12,5 +12,8 @@ class QWidget;
 // A cover with a file of its own (strCoverPath) is printed under its name: "Print to File"
 // proposes NAME.pdf beside it.
 void PrintCover(QWidget* pWindow, const CoverState& cover, const std::string& strCoverPath = {});
+// Prints a sheet of disc labels through the print dialog, on the sheet's paper with the
+// printer's alignment applied; false when the user cancelled or the job could not be made.
+bool PrintDiscLabels(QWidget* pWindow, const struct DiscLabelJob& job, const std::string& strCoverPath);
 // The printer's alignment, measured on a test sheet.
 void AlignPrinter(QWidget* pWindow);
