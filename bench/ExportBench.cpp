@@ -125,6 +125,27 @@ void BM_ExportDvdToPrintShopPdf(benchmark::State& state)
 
 BENCHMARK(BM_ExportDvdToPrintShopPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The disc labels of the same cover on a two-label A4 sheet, beside the plain export: the
+// photo goes in once as its own JPEG data, clipped to each ring.
+void BM_ExportDvdDiscLabelsToPdf(benchmark::State& state)
+{
+    ExportRequest request;
+    request.strCoverPath = g_cover;
+    request.strOutputPath = g_folder->filePath(QStringLiteral("labels.pdf")).toStdString();
+    request.bDiscLabel = true;
+    request.discSheet = *FindDiscLabelSheet("avery-l6015");
+    long peak = 0;
+    for (auto _ : state) {
+        const long before = StartPeakCount();
+        ExportCover(request);
+        peak = std::max(peak, PeakAbove(before));
+    }
+    state.counters["peak_MB_above_start"] = peak / 1024.0;
+    state.counters["pdf_MB"] = QFileInfo(QString::fromStdString(request.strOutputPath)).size() / 1048576.0;
+}
+
+BENCHMARK(BM_ExportDvdDiscLabelsToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The measure the main window takes after each change of a side's texts, and Shrink to
 // Fit's search, on a 99-track listing of a standard CD's back.
 CoverState NinetyNineTracks()
