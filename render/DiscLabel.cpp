@@ -128,20 +128,21 @@ void DrawArcText(QPainter& painter, const DiscLabelDesign& design, const DiscLab
     }
 }
 
-// The room of each line under the hub at a line height: its top and the width of the ring
-// at its lower edge; the list ends where the ring gets too narrow.
+// The room of each line under the hub at a line height, the first line dOffset below the
+// hub's gap: its top and the width of the ring at its lower edge; the list ends where the
+// ring gets too narrow.
 struct LineRoom
 {
     double dTop;
     double dWidth;
 };
 std::vector<LineRoom> LinesUnderHub(const QPainter& painter, const DiscLabelPlace& place, double dLineHeight,
-                                    size_t nWanted)
+                                    size_t nWanted, double dOffset = 0)
 {
     const double rim = place.dOuter / 2 - Millimetres(painter, kRimMarginMm);
     const double shortest = Millimetres(painter, kShortestLineMm);
     std::vector<LineRoom> rooms;
-    double top = place.centre.y() + place.dHub / 2 + Millimetres(painter, kHubGapMm);
+    double top = place.centre.y() + place.dHub / 2 + Millimetres(painter, kHubGapMm) + dOffset;
     for (; rooms.size() < nWanted; top += dLineHeight) {
         const double depth = top + dLineHeight - place.centre.y();
         const double width = depth < rim ? 2 * std::sqrt(rim * rim - depth * depth) : 0;
@@ -152,33 +153,60 @@ std::vector<LineRoom> LinesUnderHub(const QPainter& painter, const DiscLabelPlac
     return rooms;
 }
 
+bool AllLinesFit(const QPainter& painter, const DiscLabelPlace& place, const QFontMetricsF& metrics,
+                 const std::vector<QString>& lines, double dOffset)
+{
+    const std::vector<LineRoom> rooms = LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size(), dOffset);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (i >= rooms.size() || metrics.horizontalAdvance(lines[i]) > rooms[i].dWidth)
+            return false;
+    return true;
+}
+
+// How far below the hub's gap the lines start: centred between the hub and the rim when they
+// fit there whole, else as near it as they do.
+double LinesOffset(const QPainter& painter, const DiscLabelPlace& place, const QFontMetricsF& metrics,
+                   const std::vector<QString>& lines)
+{
+    const double band = place.dOuter / 2 - Millimetres(painter, kRimMarginMm) - place.dHub / 2 -
+                        Millimetres(painter, kHubGapMm);
+    const double step = metrics.lineSpacing() / 4;
+    for (double offset = (band - metrics.lineSpacing() * lines.size()) / 2; offset > 0; offset -= step)
+        if (AllLinesFit(painter, place, metrics, lines, offset))
+            return offset;
+    return 0;
+}
+
+std::vector<QString> LabelLines(const DiscLabelDesign& design)
+{
+    std::vector<QString> lines;
+    for (const std::string& line : design.lines)
+        lines.push_back(ToQString(line));
+    // A title the arc already shows is not said twice.
+    const QString arc = ToQString(design.strArcText).simplified();
+    if (!lines.empty() && lines.front().simplified().compare(arc, Qt::CaseInsensitive) == 0)
+        lines.erase(lines.begin());
+    return lines;
+}
+
 // The front's texts under the hub, centred, at the cover's size or smaller until every line
 // fits whole; at the smallest size a line too wide is cut with an ellipsis and the lines
 // that find no room are left out, and both are counted.
 void DrawLinesUnderHub(QPainter& painter, const DiscLabelDesign& design, const DiscLabelPlace& place,
                        TextFit* pFit)
 {
-    const std::vector<QString> lines = [&] {
-        std::vector<QString> texts;
-        for (const std::string& line : design.lines)
-            texts.push_back(ToQString(line));
-        return texts;
-    }();
+    const std::vector<QString> lines = LabelLines(design);
     if (lines.empty())
         return;
     auto fits = [&](double points) {
-        const QFontMetricsF metrics(LabelFont(design, points), painter.device());
-        const std::vector<LineRoom> rooms =
-            LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size());
-        for (size_t i = 0; i < lines.size(); ++i)
-            if (i >= rooms.size() || metrics.horizontalAdvance(lines[i]) > rooms[i].dWidth)
-                return false;
-        return true;
+        return AllLinesFit(painter, place, QFontMetricsF(LabelFont(design, points), painter.device()), lines, 0);
     };
     const double points = LargestFitting(CoverPoints(design), fits);
     painter.setFont(LabelFont(design, points));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const std::vector<LineRoom> rooms = LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size());
+    const double offset = fits(points) ? LinesOffset(painter, place, metrics, lines) : 0;
+    const std::vector<LineRoom> rooms =
+        LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size(), offset);
     for (size_t i = 0; i < rooms.size(); ++i) {
         const QString shown = metrics.elidedText(lines[i], Qt::ElideRight, rooms[i].dWidth);
         if (shown != lines[i] && pFit)

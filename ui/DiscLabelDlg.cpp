@@ -67,7 +67,7 @@ CDiscLabelDlg::CDiscLabelDlg(const CoverState& cover, const std::string& strCove
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(buttons);
-    resize(680, 500);
+    resize(720, 600);
 }
 
 QLayout* CDiscLabelDlg::MakeChoices()
@@ -77,6 +77,9 @@ QLayout* CDiscLabelDlg::MakeChoices()
         m_pSheet->addItem(QString::fromStdString(sheet.strName));
     m_pSheet->addItem(QStringLiteral("Printable disc"));
     m_pSheet->addItem(QStringLiteral("Custom"));
+    // The longest names are cut in the closed list rather than widening the dialog.
+    m_pSheet->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pSheet->setMinimumContentsLength(26);
     m_pPaper = new QComboBox(this);
     m_pPaper->addItems({QStringLiteral("A4"), QStringLiteral("Letter"), QStringLiteral("Disc, 120 mm")});
     m_pOuter = MillimetreBox(this, 130);
