@@ -156,7 +156,8 @@ std::vector<LineRoom> LinesUnderHub(const QPainter& painter, const DiscLabelPlac
 bool AllLinesFit(const QPainter& painter, const DiscLabelPlace& place, const QFontMetricsF& metrics,
                  const std::vector<QString>& lines, double dOffset)
 {
-    const std::vector<LineRoom> rooms = LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size(), dOffset);
+    const std::vector<LineRoom> rooms =
+        LinesUnderHub(painter, place, metrics.lineSpacing(), lines.size(), dOffset);
     for (size_t i = 0; i < lines.size(); ++i)
         if (i >= rooms.size() || metrics.horizontalAdvance(lines[i]) > rooms[i].dWidth)
             return false;
@@ -199,7 +200,8 @@ void DrawLinesUnderHub(QPainter& painter, const DiscLabelDesign& design, const D
     if (lines.empty())
         return;
     auto fits = [&](double points) {
-        return AllLinesFit(painter, place, QFontMetricsF(LabelFont(design, points), painter.device()), lines, 0);
+        return AllLinesFit(painter, place, QFontMetricsF(LabelFont(design, points), painter.device()), lines,
+                           0);
     };
     const double points = LargestFitting(CoverPoints(design), fits);
     painter.setFont(LabelFont(design, points));

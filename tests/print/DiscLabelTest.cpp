@@ -128,3 +128,28 @@ TEST_F(DiscLabelDrawing, TextsStayInTheRingAndWhatDoesNotFitIsCounted)
     Draw(cover, &fit);
     EXPECT_TRUE(fit.Fits());
 }
+
+// The printer's alignment moves the whole sheet's labels: 5 mm right and 3 mm up here.
+TEST_F(DiscLabelDrawing, AlignmentMovesTheLabelsOnTheSheet)
+{
+    CoverState cover = Cover(StandardCD);
+    cover.fBGColor = RGB(0, 0, 0);
+    DiscLabelJob job{cover, *FindDiscLabelSheet("avery-l6015"), 1u, false, {5.0, -3.0, 1.0, 1.0}, 96};
+    QImage sheet(1240, 1754, QImage::Format_RGB32); // A4 at 150 dpi
+    sheet.fill(Qt::white);
+    sheet.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    sheet.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    {
+        QPainter painter(&sheet);
+        CDecodedPictures pictures;
+        DrawDiscLabelSheet(painter, job, pictures);
+    }
+    const double mm = kDpi / 25.4;
+    const int y = qRound((79.9 - 3.0) * mm);
+    int left = 0;
+    while (left < sheet.width() && sheet.pixel(left, y) == qRgb(255, 255, 255))
+        ++left;
+    EXPECT_NEAR(left / mm, 105.0 + 5.0 - 58.5, 0.3);
+    EXPECT_EQ(sheet.pixel(qRound(105 * mm), qRound(218.3 * mm + kOuter / 3)),
+              qRgb(255, 255, 255)); // label 2 left out
+}
