@@ -3,6 +3,7 @@
 // the printer's margins, every piece must land where the exported PDF puts it.
 #include "CoverFile.h"
 #include "CoverPrint.h"
+#include "DiscLabelSheets.h"
 #include "PrintScheduler.h"
 #include "ProgramScreens.h"
 #include "SleevoraUser.h"
@@ -111,7 +112,64 @@ testing::AssertionResult PrintThroughDialog(CPrintScheduler& scheduler, const QS
     return testing::AssertionSuccess();
 }
 
+// The outer edges of the disc labels of an A4 sheet along the rows and columns through
+// their centres, found from outside: left, top, right and bottom of each.
+QList<int> LabelEdges(const QImage& page, const DiscLabelSheet& sheet)
+{
+    QList<int> edges;
+    const double dots = kDpi / 25.4;
+    const int reach = qRound((sheet.dOuterMm / 2 + 4) * dots);
+    for (const QPointF& centreMm : sheet.centresMm) {
+        const QPoint c = (centreMm * dots).toPoint();
+        edges << FirstDark(page, c - QPoint(reach, 0), {1, 0}, reach)
+              << FirstDark(page, c - QPoint(0, reach), {0, 1}, reach)
+              << FirstDark(page, c + QPoint(reach, 0), {-1, 0}, reach)
+              << FirstDark(page, c + QPoint(0, reach), {0, -1}, reach);
+    }
+    return edges;
+}
+
 } // namespace
+
+// A sheet of disc labels printed from the program's dialog lands where the export puts it,
+// on a printer that prints to the edge and on one that keeps 14.4 points from it.
+TEST(RealPrintQueues, DiscLabelsLandWhereTheExportPutsThemWhateverThePrintersMargins)
+{
+    CPrintScheduler scheduler;
+    if (!scheduler.Fault().isEmpty())
+        GTEST_SKIP() << "Printing through CUPS is not tested here: " << scheduler.Fault().toStdString();
+    for (const char* queue : {"borderless", "margin14"})
+        ASSERT_TRUE(scheduler.AddQueue(QLatin1String(queue), queue[0] == 'b' ? 0.0 : 14.4)) << queue;
+    UsePrintServer(scheduler.Socket());
+    QTemporaryDir folder;
+    const QString coverFile = DarkCoverFile(folder, StandardCD);
+    const QString exportedPdf = coverFile + QStringLiteral("-labels.pdf");
+    QProcess exporter;
+    exporter.start(QStringLiteral(SLEEVORA_EXPORT),
+                   {coverFile, exportedPdf, QStringLiteral("--disc-label"), QStringLiteral("avery-l6015")});
+    ASSERT_TRUE(exporter.waitForFinished(kWaitMs) && exporter.exitCode() == 0);
+    const DiscLabelSheet& sheet = *FindDiscLabelSheet("avery-l6015");
+    const QList<int> want = LabelEdges(Rasterised(exportedPdf), sheet);
+    for (const char* queue : {"borderless", "margin14"}) {
+        ASSERT_TRUE(scheduler.MakeDefault(QLatin1String(queue)));
+        QFile::remove(scheduler.OutputOf(QLatin1String(queue)));
+        CSleevoraUser user({coverFile});
+        ASSERT_TRUE(user.WaitForMainWindow());
+        ClickAt(user.MainWindow().topLeft() + QPoint(200, 420), 3); // the window's own menu
+        PressKeys({QStringLiteral("i")});
+        ASSERT_TRUE(user.Answer(QStringLiteral("Print Disc Label"), {QStringLiteral("Return")}));
+        ASSERT_TRUE(user.Answer(QStringLiteral("Print"), {QStringLiteral("Return")}));
+        ASSERT_TRUE(scheduler.WaitForIdle() &&
+                    WaitUntil([&] { return QFileInfo(scheduler.OutputOf(QLatin1String(queue))).size() > 0; }))
+            << queue;
+        const QList<int> got = LabelEdges(Rasterised(scheduler.OutputOf(QLatin1String(queue))), sheet);
+        for (int edge = 0; edge < want.size(); ++edge) {
+            ASSERT_GE(want[edge], 0) << "the export has no edge " << edge;
+            EXPECT_NEAR(got[edge], want[edge], kToleranceMm / 25.4 * kDpi) << queue << ", edge " << edge;
+        }
+    }
+    UsePrintServer(QString());
+}
 
 TEST(RealPrintQueues, EveryPieceLandsWhereTheExportPutsItWhateverThePrintersMargins)
 {
