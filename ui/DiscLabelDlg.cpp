@@ -94,6 +94,9 @@ QLayout* CDiscLabelDlg::MakeChoices()
         for (int axis = 0; axis < 2; ++axis) {
             m_pCentre[2 * i + axis] = MillimetreBox(this, 300);
             m_pCentre[2 * i + axis]->setPrefix(axis == 0 ? QStringLiteral("x ") : QStringLiteral("y "));
+            // A sheet with one label has no second centre.
+            m_pCentre[2 * i + axis]->setSpecialValueText(axis == 0 ? QStringLiteral("x \u2013")
+                                                                   : QStringLiteral("y \u2013"));
             row->addWidget(m_pCentre[2 * i + axis]);
         }
         auto* label = new QLabel(QStringLiteral("Label &%1 centre:").arg(i + 1), this);
@@ -116,6 +119,10 @@ QLayout* CDiscLabelDlg::MakeChoices()
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] { KeepEdits(); });
     for (QCheckBox* box : {m_pUpper, m_pLower, m_pCutGuide})
         connect(box, &QCheckBox::toggled, this, [this] { Refresh(); });
+    connect(m_pLower, &QCheckBox::toggled, this, [this](bool bChecked) {
+        if (m_pLower->isEnabled())
+            m_bLowerWanted = bChecked;
+    });
     return choices;
 }
 
@@ -132,9 +139,9 @@ BOOL CDiscLabelDlg::OnInitDialog()
         const QSignalBlocker quiet(m_pSheet);
         m_pSheet->setCurrentIndex(std::min<int>(static_cast<int>(stored.m_dwDiscSheet), kCustom));
     }
+    m_bLowerWanted = (stored.m_dwDiscPositions & 2u) != 0;
     OnSheetChosen();
     m_pUpper->setChecked((stored.m_dwDiscPositions & 1u) != 0);
-    m_pLower->setChecked((stored.m_dwDiscPositions & 2u) != 0);
     m_pCutGuide->setChecked(stored.m_dwDiscCutGuide != 0);
     m_pSheet->setFocus();
     Refresh();
@@ -171,7 +178,14 @@ void CDiscLabelDlg::ShowSheet(const DiscLabelSheet& sheet, bool bEditable, bool 
         Show(m_pCentre[i], i % 2 == 0 ? centre.x() : centre.y());
         m_pCentre[i]->setEnabled(bCustom);
     }
-    m_pLower->setEnabled(sheet.centresMm.size() > 1);
+    // A printable disc has one label: the lower one shows unticked and comes back as the user
+    // left it on a sheet of two.
+    const bool two = sheet.centresMm.size() > 1;
+    {
+        const QSignalBlocker quiet(m_pLower);
+        m_pLower->setChecked(two && m_bLowerWanted);
+    }
+    m_pLower->setEnabled(two);
     m_bShowing = false;
 }
 
@@ -247,7 +261,7 @@ void CDiscLabelDlg::Store() const
 {
     CCoverSettings settings;
     settings.m_dwDiscSheet = static_cast<DWORD>(m_pSheet->currentIndex());
-    settings.m_dwDiscPositions = Job().nPositions;
+    settings.m_dwDiscPositions = (m_pUpper->isChecked() ? 1u : 0u) | (m_bLowerWanted ? 2u : 0u);
     settings.m_dwDiscCutGuide = m_pCutGuide->isChecked() ? 1 : 0;
     settings.m_dwDiscOuter = ToTenths(m_printable.dOuterMm);
     settings.m_dwDiscHub = ToTenths(m_printable.dHubMm);

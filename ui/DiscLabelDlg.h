@@ -52,7 +52,8 @@ private:
     std::string m_strCoverPath;
     DiscLabelSheet m_printable;
     DiscLabelSheet m_custom;
-    bool m_bShowing = false; // the fields are being filled, not edited
+    bool m_bShowing = false;    // the fields are being filled, not edited
+    bool m_bLowerWanted = true; // the lower label's box as the user left it on a sheet of two
     QComboBox* m_pSheet = nullptr;
     QComboBox* m_pPaper = nullptr;
     QDoubleSpinBox* m_pOuter = nullptr;

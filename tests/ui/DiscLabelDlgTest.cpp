@@ -56,7 +56,11 @@ TEST(DiscLabelDialog, SheetsRefuseBadNumbersPrintTheChosenLabelsAndAreKept)
     EXPECT_TRUE(next.PositionBox(2)->isChecked());
     EXPECT_EQ(next.Sheet().centresMm.size(), 2u);
     next.SheetBox()->setCurrentIndex(next.SheetBox()->count() - 1);
-    EXPECT_DOUBLE_EQ(next.HubBox()->value(), 41.0); // the custom sheet's numbers were kept
+    EXPECT_DOUBLE_EQ(next.HubBox()->value(), 41.0);                 // the custom sheet's numbers were kept
+    next.SheetBox()->setCurrentIndex(next.SheetBox()->count() - 2); // a printable disc has one label
+    EXPECT_FALSE(next.PositionBox(2)->isEnabled() || next.PositionBox(2)->isChecked());
+    next.SheetBox()->setCurrentIndex(0);
+    EXPECT_TRUE(next.PositionBox(2)->isChecked());
     next.PositionBox(2)->setChecked(false);
     EXPECT_FALSE(next.Fault().isEmpty()); // nothing to print
 }
