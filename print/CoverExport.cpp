@@ -65,13 +65,19 @@ std::string PlanSheet(const ExportRequest& request, SheetJob* pJob)
     return std::string();
 }
 
+// The labels of the sheet, refused when the alignment would push one off it.
 std::string WriteDiscLabels(const ExportRequest& request, OutputKind kind, const CoverState& cover)
 {
     DiscLabelJob job{cover, request.discSheet, request.nDiscPositions, request.bCutGuide, {}, kScreenDpi};
     if (request.bCalibrated)
         job.calibration = StoredPrintCalibration();
-    return kind == OutputKind::Pdf ? WriteDiscLabelPdf(request.strOutputPath, job)
+    if (!DiscLabelsFit(job))
+        return "with the printer alignment applied, part of a label would fall off the sheet (see Printer "
+               "Alignment... in Sleevora)";
+    const std::string reason = kind == OutputKind::Pdf
+                                   ? WriteDiscLabelPdf(request.strOutputPath, job)
                                    : WriteDiscLabelPng(request.strOutputPath, job, request.nDpi);
+    return reason.empty() ? reason : OutputWriteMessage(request.strOutputPath, reason).strLine;
 }
 
 std::string WriteOutput(const ExportRequest& request, OutputKind kind, const SheetJob& job)
@@ -97,10 +103,8 @@ std::string ExportCover(const ExportRequest& request)
     const CoverLoadResult read = ReadCoverFile(request.strCoverPath, cover, pictures.path().toStdString());
     if (read.status != CoverLoadStatus::Loaded)
         return CoverLoadMessage(read, request.strCoverPath).strLine;
-    if (request.bDiscLabel) {
-        const std::string reason = WriteDiscLabels(request, kind, cover);
-        return reason.empty() ? reason : OutputWriteMessage(request.strOutputPath, reason).strLine;
-    }
+    if (request.bDiscLabel)
+        return WriteDiscLabels(request, kind, cover);
     SheetJob job{cover, {}, {}, {}};
     if (std::string fault = PlanSheet(request, &job); !fault.empty())
         return fault;

@@ -94,6 +94,29 @@ bool PrintsPosition(const DiscLabelJob& job, size_t nPosition)
            (job.nPositions >> (nPosition - 1) & 1u) != 0;
 }
 
+bool DiscLabelsFit(const DiscLabelJob& job, const QMarginsF& marginsMm)
+{
+    const PrintCalibration& c = job.calibration;
+    const QRectF printable = QRectF(QPointF(), DiscSheetSizeMm(job.sheet)).marginsRemoved(marginsMm);
+    const double radius = job.sheet.dOuterMm / 2;
+    for (size_t i = 0; i < job.sheet.centresMm.size(); ++i) {
+        const QPointF& centre = job.sheet.centresMm[i];
+        const QRectF label(QPointF(c.dOffsetXMm + (centre.x() - radius) * c.dScaleX,
+                                   c.dOffsetYMm + (centre.y() - radius) * c.dScaleY),
+                           QSizeF(2 * radius * c.dScaleX, 2 * radius * c.dScaleY));
+        if (PrintsPosition(job, i + 1) && !printable.contains(label))
+            return false;
+    }
+    return true;
+}
+
+std::string DiscLabelsOffSheetMessage()
+{
+    return "Part of a label would fall outside the area the printer can print on.\n\nCheck the label's "
+           "centres, and the offsets and sizes in Printer Alignment... (on the window's right-click menu), "
+           "and print again.";
+}
+
 void DrawDiscLabelSheet(QPainter& painter, const DiscLabelJob& job, CPictureSource& pictures, TextFit* pFit)
 {
     const int dpi = painter.device()->logicalDpiX();

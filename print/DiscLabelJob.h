@@ -8,6 +8,9 @@
 #include "DiscLabel.h"
 #include "DiscLabelSheets.h"
 
+#include <QMarginsF>
+#include <string>
+
 class CPictureSource;
 class QPainter;
 
@@ -27,6 +30,12 @@ DiscLabelDesign DiscLabelDesignOf(const CoverState& cover, int nFontDpi);
 
 // Whether a position (counted from 1) of the sheet is printed.
 bool PrintsPosition(const DiscLabelJob& job, size_t nPosition);
+
+// Whether every label to print, moved and stretched by the alignment, lies within the
+// printable part of the sheet: inside margins (millimetres) the printer cannot print on.
+bool DiscLabelsFit(const DiscLabelJob& job, const QMarginsF& marginsMm = {});
+// What Print says when they do not.
+std::string DiscLabelsOffSheetMessage();
 
 // Draws the job's labels on a painter whose origin is the sheet's top-left corner, at the
 // device's resolution, moved and stretched by the alignment.

@@ -72,6 +72,12 @@ bool PrintDiscLabels(QWidget* pWindow, const DiscLabelJob& job, const std::strin
         return false;
     DiscLabelJob aligned = job;
     aligned.calibration = StoredPrintCalibration();
+    QPageLayout paper = printer.pageLayout();
+    paper.setUnits(QPageLayout::Millimeter);
+    if (!DiscLabelsFit(aligned, paper.minimumMargins())) {
+        MessageBox(pWindow, DiscLabelsOffSheetMessage(), "Error", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     const std::string reason = PrintDiscLabelSheet(printer, aligned);
     if (reason.empty() || printer.outputFormat() != QPrinter::PdfFormat)
         return reason.empty();
